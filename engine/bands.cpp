@@ -1,0 +1,99 @@
+#include "bands.h"
+
+#include "typedentry.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zevodave {
+
+namespace {
+
+constexpr int kMultiplierRowCount = static_cast<int>(kColourRows.size());
+constexpr int kToleranceRowCount = static_cast<int>(kToleranceRows.size());
+constexpr std::string_view kMultiplierFieldPrefix = "*10^";
+constexpr std::string_view kPercentSign = " %";
+
+bool IsColourRow(int position) { return position >= 0 && position < kMultiplierRowCount; }
+bool IsToleranceRow(int position) { return position >= 0 && position < kToleranceRowCount; }
+
+} // namespace
+
+std::vector<std::string_view> EntryTexts(int band) {
+    std::vector<std::string_view> texts;
+    switch (band) {
+    case kFirstDigitBand:
+    case kSecondDigitBand:
+        for (std::size_t i = 0; i < kDigitCount; ++i)
+            texts.push_back(kColourRows[i].entry);
+        break;
+    case kMultiplierBand:
+        for (const auto& row : kColourRows)
+            texts.push_back(row.entry);
+        break;
+    case kToleranceBand:
+        for (const auto& row : kToleranceRows)
+            texts.push_back(row.entry);
+        break;
+    default:
+        break;
+    }
+    return texts;
+}
+
+std::string_view BandColor(int position) {
+    return IsColourRow(position) ? kColourRows[position].colourCode : std::string_view{};
+}
+
+std::string_view ToleranceColor(int position) {
+    return IsToleranceRow(position) ? kToleranceRows[position].colourCode : std::string_view{};
+}
+
+std::string_view SwatchColor(int band, int position) {
+    switch (band) {
+    case kFirstDigitBand:
+    case kSecondDigitBand:
+    case kMultiplierBand:
+        return BandColor(position);
+    case kToleranceBand:
+        return ToleranceColor(position);
+    default:
+        return {};
+    }
+}
+
+std::string_view TextColor(int band, int position) {
+    constexpr int kBlackPosition = 0;
+    constexpr int kBluePosition = 6;
+    const bool darkSwatch = (band < kToleranceBand && position == kBlackPosition) ||
+                            position == kBluePosition;
+    return darkSwatch ? kWhiteText : kBlackText;
+}
+
+std::uint32_t ColourValue(std::string_view colourCode) {
+    constexpr double kLargest = std::numeric_limits<std::uint32_t>::max();
+    const double value = LeadingNumber(colourCode);
+    if (!(value >= 0 && value <= kLargest))
+        return 0;
+    return static_cast<std::uint32_t>(value);
+}
+
+std::optional<std::string> FieldText(int band, int position) {
+    switch (band) {
+    case kFirstDigitBand:
+    case kSecondDigitBand:
+        return std::to_string(position);
+    case kMultiplierBand:
+        if (!IsColourRow(position))
+            return std::string{};
+        return std::string(kMultiplierFieldPrefix) + std::to_string(kColourRows[position].exponent);
+    case kToleranceBand:
+        if (!IsToleranceRow(position))
+            return std::nullopt;
+        return std::to_string(kToleranceRows[position].percent) + std::string(kPercentSign);
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace zevodave

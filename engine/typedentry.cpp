@@ -1,0 +1,224 @@
+#include "typedentry.h"
+
+#include "bands.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace zevodave {
+
+namespace {
+
+constexpr int kHexBase = 16;
+constexpr int kOctalBase = 8;
+// Exponents beyond this already leave the range of a double many times over;
+// clamping keeps the exponent's own arithmetic from overflowing.
+constexpr long long kExponentClamp = 1'000'000;
+constexpr double kDigitBound = 10;
+constexpr double kMultiplierBound = 12;
+// A multiplier text of this many characters is judged by its number; a longer
+// one is the field's own "*10^n" form and is judged by characters 5 and 6.
+constexpr std::size_t kShortMultiplierText = 4;
+constexpr std::size_t kSignPlace = 5;
+constexpr std::size_t kDigitPlace = 6;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int DigitValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return std::numeric_limits<int>::max();
+}
+
+// Whole number in the given base, read up to the first character that is
+// not one of its digits. A long enough run becomes infinity.
+double ReadWhole(std::string_view digits, int base) {
+    double value = 0;
+    for (char c : digits) {
+        const int digit = DigitValue(c);
+        if (digit >= base)
+            break;
+        value = value * base + digit;
+    }
+    return value;
+}
+
+double ReadDecimal(std::string_view s) {
+    std::size_t i = 0;
+    const bool negative = i < s.size() && s[i] == '-';
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        ++i;
+
+    const std::size_t mantissaStart = i;
+    bool seenPoint = false;
+    bool anyDigit = false;
+    // Decimal place of the first significant digit, counted so that the
+    // number lies in [10^(place-1), 10^place) before the exponent.
+    long long place = 0;
+    bool significant = false;
+    for (; i < s.size(); ++i) {
+        if (s[i] == '.' && !seenPoint) {
+            seenPoint = true;
+        } else if (IsDigit(s[i])) {
+            anyDigit = true;
+            if (s[i] != '0' || significant) {
+                significant = true;
+                if (!seenPoint)
+                    ++place;
+            } else if (seenPoint) {
+                --place;
+            }
+        } else {
+            break;
+        }
+    }
+    if (!anyDigit)
+        return 0;
+    const std::string_view mantissa = s.substr(mantissaStart, i - mantissaStart);
+
+    long long exponent = 0;
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+        std::size_t j = i + 1;
+        const bool negativeExponent = j < s.size() && s[j] == '-';
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        if (j < s.size() && IsDigit(s[j])) {
+            for (; j < s.size() && IsDigit(s[j]); ++j)
+                exponent = std::min(exponent * 10 + (s[j] - '0'), kExponentClamp);
+            if (negativeExponent)
+                exponent = -exponent;
+        }
+    }
+    if (!significant)
+        return negative ? -0.0 : 0.0;
+
+    std::string normal;
+    normal.reserve(mantissa.size() + 16);
+    if (negative)
+        normal += '-';
+    normal += mantissa;
+    normal += 'e';
+    normal += std::to_string(exponent);
+
+    double value = 0;
+    const auto [end, ec] = std::from_chars(normal.data(), normal.data() + normal.size(), value);
+    if (ec == std::errc::result_out_of_range) {
+        const bool tooLarge = place + exponent > 0;
+        const double magnitude = tooLarge ? std::numeric_limits<double>::infinity() : 0.0;
+        return negative ? -magnitude : magnitude;
+    }
+    return ec == std::errc{} ? value : 0.0;
+}
+
+// Nearest whole number; a value half-way between two goes to the even one,
+// so 2.5 gives 2 and 3.5 gives 4.
+double RoundHalfEven(double x) {
+    const double below = std::floor(x);
+    const double fraction = x - below;
+    if (fraction < 0.5)
+        return below;
+    if (fraction > 0.5)
+        return below + 1;
+    return std::fmod(below, 2.0) == 0 ? below : below + 1;
+}
+
+// The position a number names in a list of `count` entries, if any.
+TypedOutcome RoundedPosition(double x, int count) {
+    const double rounded = RoundHalfEven(x);
+    if (!(rounded >= 0 && rounded < count))
+        return TypedOutcome::Reject();
+    return TypedOutcome::At(static_cast<int>(rounded));
+}
+
+bool StartsCodePoint(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+
+std::size_t CodePointCount(std::string_view text) {
+    std::size_t count = 0;
+    for (char c : text)
+        count += StartsCodePoint(c) ? 1 : 0;
+    return count;
+}
+
+// The n-th character (from 1) when it is a single ASCII byte, else '\0'.
+char AsciiAt(std::string_view text, std::size_t n) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!StartsCodePoint(text[i]))
+            continue;
+        if (++count == n) {
+            const bool single = i + 1 == text.size() || StartsCodePoint(text[i + 1]);
+            const bool ascii = static_cast<unsigned char>(text[i]) < 0x80;
+            return single && ascii ? text[i] : '\0';
+        }
+    }
+    return '\0';
+}
+
+TypedOutcome MultiplierPosition(std::string_view text, double x) {
+    constexpr int kGoldPosition = 10;
+    constexpr int kSilverPosition = 11;
+    if (!(x < kMultiplierBound))
+        return TypedOutcome::Reject();
+    if (CodePointCount(text) <= kShortMultiplierText)
+        return RoundedPosition(x, static_cast<int>(kColourRows.size()));
+    if (AsciiAt(text, kSignPlace) == '-') {
+        const char digit = AsciiAt(text, kDigitPlace);
+        if (digit == '1')
+            return TypedOutcome::At(kGoldPosition);
+        if (digit == '2')
+            return TypedOutcome::At(kSilverPosition);
+    }
+    return TypedOutcome::Keep();
+}
+
+TypedOutcome TolerancePosition(double x) {
+    for (int position = 0; position < static_cast<int>(kToleranceRows.size()); ++position) {
+        if (x == kToleranceRows[position].percent)
+            return TypedOutcome::At(position);
+    }
+    return TypedOutcome::Reject();
+}
+
+} // namespace
+
+double LeadingNumber(std::string_view text) {
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text) {
+        if (!IsBlank(c))
+            s += c;
+    }
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h')
+            return ReadWhole(std::string_view(s).substr(2), kHexBase);
+        if (s[1] == 'O' || s[1] == 'o')
+            return ReadWhole(std::string_view(s).substr(2), kOctalBase);
+    }
+    return ReadDecimal(s);
+}
+
+TypedOutcome TypedPosition(int band, std::string_view text) {
+    const double x = LeadingNumber(text);
+    switch (band) {
+    case kFirstDigitBand:
+    case kSecondDigitBand:
+        if (!(x < kDigitBound))
+            return TypedOutcome::Reject();
+        return RoundedPosition(x, static_cast<int>(kDigitCount));
+    case kMultiplierBand:
+        return MultiplierPosition(text, x);
+    case kToleranceBand:
+        return TolerancePosition(x);
+    default:
+        return TypedOutcome::Reject();
+    }
+}
+
+} // namespace zevodave

@@ -1,0 +1,45 @@
+# Shared by run.sh, test.sh and the test stages: installing what is missing
+# and building. Sourced, not run.
+
+# Packages every build needs (Debian 12 / Ubuntu names).
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev)
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    else
+        sudo "$@"
+    fi
+}
+
+# Installs those of the named packages that are not installed yet.
+need_packages() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+# configure_and_build BUILD_DIR [cmake options...]
+configure_and_build() {
+    local dir="$1"
+    shift
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
+    cmake --build "$dir"
+}
+
+jobs() { nproc 2>/dev/null || echo 2; }
+
+# A German locale (decimal comma) for the tests that prove typed numbers
+# read the same in every locale.
+need_comma_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    need_packages locales
+    as_root localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "note: no German locale; its test is skipped"
+}
