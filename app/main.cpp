@@ -1,0 +1,27 @@
+#include "appinfo.h"
+#include "frmresistor.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QString>
+
+namespace {
+
+// Compiled into the program from resources/; every window carries it.
+constexpr auto kIconPath = ":/zevodave/zevodave.png";
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QString::fromUtf8(zevodave::kAppTitle));
+    QApplication::setApplicationVersion(QString("%1.%2.%3")
+                                            .arg(zevodave::kVersionMajor)
+                                            .arg(zevodave::kVersionMinor)
+                                            .arg(zevodave::kVersionRevision));
+    QApplication::setWindowIcon(QIcon(kIconPath));
+
+    zevodave::frmResistor window;
+    window.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,321 @@
+#include "frmresistor.h"
+
+#include "appinfo.h"
+#include "bands.h"
+#include "resistance.h"
+#include "twips.h"
+#include "typedentry.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QByteArrayView>
+#include <QColor>
+#include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QScreen>
+#include <QTimer>
+
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <string_view>
+
+namespace zevodave {
+
+namespace {
+
+// Client area, and each control's Left, Top, Width and Height, in twips.
+constexpr int kClientWidth = 2280;
+constexpr int kClientHeight = 1920;
+constexpr int kLeftColumn = 120;
+constexpr int kRightColumn = 1320;
+constexpr int kFirstRowTop = 120;
+constexpr int kRowPitch = 360;
+constexpr int kListWidth = 1095;
+constexpr int kListHeight = 315;
+constexpr int kFieldWidth = 855;
+constexpr int kFieldHeight = 285;
+constexpr int kResultTop = 1560;
+constexpr int kResultWidth = 2055;
+
+// The fields hold whatever the user types; Qt would otherwise stop at 32767
+// characters.
+constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
+
+constexpr std::string_view kErrorAnswer = "ERROR";
+
+// Colour values are laid out 0x00BBGGRR, red in the lowest byte.
+constexpr int kBitsPerChannel = 8;
+constexpr std::uint32_t kChannelMask = 0xFF;
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(QByteArrayView(text));
+}
+
+QColor ToQColor(std::uint32_t colourValue) {
+    const auto channel = [colourValue](int shift) {
+        return static_cast<int>((colourValue >> shift) & kChannelMask);
+    };
+    return QColor(channel(0), channel(kBitsPerChannel), channel(2 * kBitsPerChannel));
+}
+
+int NextBand(int band) {
+    return (band + 1) % kBandCount;
+}
+
+} // namespace
+
+frmResistor::frmResistor(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("frmResistor");
+    setWindowTitle(ToQString(kAppTitle));
+    // A fixed, thin-bordered window: minimise and close, nothing to maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+
+    CreateControls();
+    CreateMenus();
+    Form_Load();
+    ConnectHandlers();
+    CentreOnScreen();
+}
+
+void frmResistor::CreateControls() {
+    auto* client = new QWidget(this);
+    client->setObjectName("client");
+    client->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+    setCentralWidget(client);
+    // The window is exactly the menu bar plus the client area, at any scale.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Created in tab order: the four lists top to bottom, then the four fields,
+    // then the result field.
+    for (int band = 0; band < kBandCount; ++band) {
+        auto* list = new QComboBox(client);
+        list->setObjectName(QString("cboBand%1").arg(band));
+        list->setAccessibleName(QString("Band %1 colour").arg(band + 1));
+        list->setEditable(true);
+        // Typing into the text area must never choose or add an entry: no
+        // insertion, and no completer that could pick a matching entry.
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setCompleter(nullptr);
+        list->setGeometry(
+            TwipsRect(kLeftColumn, kFirstRowTop + band * kRowPitch, kListWidth, kListHeight));
+        cboBand[band] = list;
+    }
+    const auto newField = [client](const QString& name, const QString& accessibleName,
+                                   const QRect& geometry) {
+        auto* field = new QLineEdit(client);
+        field->setObjectName(name);
+        field->setAccessibleName(accessibleName);
+        field->setAlignment(Qt::AlignCenter);
+        field->setMaxLength(kNoLengthLimit);
+        field->setGeometry(geometry);
+        return field;
+    };
+    for (int band = 0; band < kBandCount; ++band) {
+        txtBand[band] = newField(
+            QString("txtBand%1").arg(band), QString("Band %1 value").arg(band + 1),
+            TwipsRect(kRightColumn, kFirstRowTop + band * kRowPitch, kFieldWidth, kFieldHeight));
+    }
+    txtValues = newField("txtValues", "Resistance",
+                         TwipsRect(kLeftColumn, kResultTop, kResultWidth, kFieldHeight));
+
+    QWidget* previous = nullptr;
+    for (QWidget* control : {static_cast<QWidget*>(cboBand[0]), static_cast<QWidget*>(cboBand[1]),
+                             static_cast<QWidget*>(cboBand[2]), static_cast<QWidget*>(cboBand[3]),
+                             static_cast<QWidget*>(txtBand[0]), static_cast<QWidget*>(txtBand[1]),
+                             static_cast<QWidget*>(txtBand[2]), static_cast<QWidget*>(txtBand[3]),
+                             static_cast<QWidget*>(txtValues)}) {
+        if (previous)
+            setTabOrder(previous, control);
+        previous = control;
+    }
+}
+
+void frmResistor::CreateMenus() {
+    mnuFile = menuBar()->addMenu("&File");
+    mnuFile->setObjectName("mnuFile");
+    mnuFileEdit = mnuFile->addAction("E&dit");
+    mnuFileEdit->setObjectName("mnuFileEdit");
+    mnuFileSave = mnuFile->addAction("&Save");
+    mnuFileSave->setObjectName("mnuFileSave");
+    // Editing and saving have nothing to work on yet: shown, but greyed out.
+    mnuFileEdit->setEnabled(false);
+    mnuFileSave->setEnabled(false);
+    mnuFileExit = mnuFile->addAction("&Exit");
+    mnuFileExit->setObjectName("mnuFileExit");
+
+    mnuHelp = menuBar()->addMenu("&Help");
+    mnuHelp->setObjectName("mnuHelp");
+    mnuHelpAbout = mnuHelp->addAction("&About");
+    mnuHelpAbout->setObjectName("mnuHelpAbout");
+    mnuHelpHelp = mnuHelp->addAction("&Help");
+    mnuHelpHelp->setObjectName("mnuHelpHelp");
+}
+
+// Fills the lists. Qt makes the first entry added to an empty list its
+// current one, so each list is put back to "nothing chosen" afterwards, and
+// the handlers are connected only later: start-up runs none of them.
+void frmResistor::Form_Load() {
+    for (int band = 0; band < kBandCount; ++band) {
+        QComboBox* list = cboBand[band];
+        for (std::string_view entry : EntryTexts(band))
+            list->addItem(ToQString(entry));
+        list->setCurrentIndex(kNoPosition);
+        // Clearing the position clears the text area too, so the starting
+        // text goes in after it.
+        list->setEditText(QString("Band %1").arg(band + 1));
+    }
+}
+
+void frmResistor::ConnectHandlers() {
+    for (int band = 0; band < kBandCount; ++band) {
+        QComboBox* list = cboBand[band];
+        // Only a choice by the user: positions set from code go through
+        // SetListIndex. Qt's editable list would also choose an entry whose
+        // text matches what was typed, on Enter or when the focus leaves;
+        // typing there must change nothing, so those links are cut.
+        connect(list, &QComboBox::activated, this, [this, band] { cboBand_Click(band); });
+        disconnect(list->lineEdit(), &QLineEdit::returnPressed, list, nullptr);
+        disconnect(list->lineEdit(), &QLineEdit::editingFinished, list, nullptr);
+
+        txtBand[band]->installEventFilter(this);
+    }
+    connect(mnuFileExit, &QAction::triggered, this, &frmResistor::mnuFileExit_Click);
+    connect(mnuHelpAbout, &QAction::triggered, this, &frmResistor::mnuHelpAbout_Click);
+    connect(mnuHelpHelp, &QAction::triggered, this, &frmResistor::mnuHelpHelp_Click);
+}
+
+void frmResistor::CentreOnScreen() {
+    adjustSize();
+    if (const QScreen* target = screen())
+        move(target->availableGeometry().center() - rect().center());
+}
+
+bool frmResistor::eventFilter(QObject* watched, QEvent* event) {
+    const int band = BandOfField(watched);
+    if (band == kNoPosition)
+        return QMainWindow::eventFilter(watched, event);
+
+    if (event->type() == QEvent::FocusIn) {
+        txtBand_GotFocus(band, static_cast<QFocusEvent*>(event)->reason());
+    } else if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+        // Ctrl+Enter and Alt+Enter are other keys to the field; Shift and the
+        // keypad still make an Enter.
+        const bool plain =
+            (key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == Qt::NoModifier;
+        if (enter && plain)
+            txtBand_KeyPress(band);
+    }
+    // Every key, Enter included, goes on to the field's own editing.
+    return false;
+}
+
+int frmResistor::BandOfField(const QObject* object) const {
+    for (int band = 0; band < kBandCount; ++band) {
+        if (txtBand[band] == object)
+            return band;
+    }
+    return kNoPosition;
+}
+
+void frmResistor::cboBand_Click(int index) {
+    if (index < 0 || index >= kBandCount)
+        return;
+    QComboBox* list = cboBand[index];
+    const int position = list->currentIndex();
+
+    // The swatch fills the closed list, text area and button alike, with
+    // text that stays readable on it.
+    const QColor swatch = ToQColor(ColourValue(SwatchColor(index, position)));
+    const QColor ink = ToQColor(ColourValue(TextColor(index, position)));
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Base, swatch);
+    palette.setColor(QPalette::Button, swatch);
+    palette.setColor(QPalette::Text, ink);
+    palette.setColor(QPalette::ButtonText, ink);
+    list->setPalette(palette);
+
+    if (const auto text = FieldText(index, position))
+        txtBand[index]->setText(ToQString(*text));
+    cboBand[NextBand(index)]->setFocus();
+
+    txtValues->setText(ToQString(ResistanceText(
+        cboBand[kFirstDigitBand]->currentIndex(), cboBand[kSecondDigitBand]->currentIndex(),
+        cboBand[kMultiplierBand]->currentIndex(), cboBand[kToleranceBand]->currentIndex())));
+}
+
+void frmResistor::SetListIndex(int band, int position) {
+    cboBand[band]->setCurrentIndex(position);
+    cboBand_Click(band);
+}
+
+// The whole text is selected so the next key types over it. Coming back from
+// another window or a context menu is no new visit and keeps the selection
+// the user left. A mouse click places the cursor after the focus arrives, so
+// that selection waits until the click is done.
+void frmResistor::txtBand_GotFocus(int index, Qt::FocusReason reason) {
+    QLineEdit* field = txtBand[index];
+    switch (reason) {
+    case Qt::ActiveWindowFocusReason:
+    case Qt::PopupFocusReason:
+        break;
+    case Qt::MouseFocusReason:
+        QTimer::singleShot(0, field, &QLineEdit::selectAll);
+        break;
+    default:
+        field->selectAll();
+        break;
+    }
+}
+
+void frmResistor::txtBand_KeyPress(int index) {
+    QLineEdit* field = txtBand[index];
+    const TypedOutcome outcome = TypedPosition(index, field->text().toStdString());
+    if (outcome.isReject()) {
+        ErrorAnswer(index);
+        return;
+    }
+    if (outcome.isPosition())
+        SetListIndex(index, outcome.position());
+    // The list has already written the digit fields. The multiplier and
+    // tolerance fields are rewritten from the colour the list now shows, so a
+    // multiplier text that named nothing gives way to the colour that stays.
+    if (index == kMultiplierBand || index == kToleranceBand) {
+        if (const auto text = FieldText(index, cboBand[index]->currentIndex()))
+            field->setText(ToQString(*text));
+    }
+    // After the list's own move to the next list: the focus ends in the next
+    // band's field, ready for its value.
+    txtBand[NextBand(index)]->setFocus();
+}
+
+void frmResistor::ErrorAnswer(int band) {
+    txtValues->setText(ToQString(kErrorAnswer));
+    txtBand[band]->selectAll();
+}
+
+void frmResistor::mnuFileExit_Click() {
+    // Ends the program at once, whatever other windows are open.
+    QCoreApplication::exit(EXIT_SUCCESS);
+}
+
+void frmResistor::mnuHelpAbout_Click() {
+    // Shows the about window once that window is part of the program.
+}
+
+void frmResistor::mnuHelpHelp_Click() {
+    // Shows the help window once that window is part of the program.
+}
+
+} // namespace zevodave

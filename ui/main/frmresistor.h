@@ -1,0 +1,65 @@
+#pragma once
+// The main window: four band rows, each a colour list and a value field, and
+// the result field below them. The calculator's whole state lives in these
+// controls; the handlers only read and write them.
+
+#include <QMainWindow>
+
+#include "bands.h"
+
+#include <array>
+
+class QAction;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+
+namespace zevodave {
+
+class frmResistor : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit frmResistor(QWidget* parent = nullptr);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private slots:
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpHelp_Click();
+
+  private:
+    void CreateControls();
+    void CreateMenus();
+    void Form_Load();
+    void ConnectHandlers();
+    void CentreOnScreen();
+
+    // A colour was chosen in a list, by the user or through SetListIndex.
+    void cboBand_Click(int index);
+    void txtBand_GotFocus(int index, Qt::FocusReason reason);
+    // Enter in a band field: the typed value chooses the band's colour.
+    void txtBand_KeyPress(int index);
+
+    // Chooses a position from code. The choice is handled even when the list
+    // already shows that position, so the field and result line are rebuilt.
+    void SetListIndex(int band, int position);
+    void ErrorAnswer(int band);
+    int BandOfField(const QObject* object) const;
+
+    std::array<QComboBox*, kBandCount> cboBand{};
+    std::array<QLineEdit*, kBandCount> txtBand{};
+    QLineEdit* txtValues = nullptr;
+
+    QMenu* mnuFile = nullptr;
+    QAction* mnuFileEdit = nullptr;
+    QAction* mnuFileSave = nullptr;
+    QAction* mnuFileExit = nullptr;
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpAbout = nullptr;
+    QAction* mnuHelpHelp = nullptr;
+};
+
+} // namespace zevodave
