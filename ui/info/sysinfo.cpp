@@ -1,0 +1,82 @@
+#include "sysinfo.h"
+
+#include <stdexcept>
+
+namespace zevodave {
+
+namespace {
+
+constexpr std::size_t kDwordSize = 4;
+constexpr unsigned kBitsPerByte = 8;
+
+// A REG_DWORD is stored little-endian. Missing bytes count as zero, so a
+// short value still reads as the number it starts with.
+std::uint32_t DwordFromBytes(std::string_view bytes) {
+    std::uint32_t number = 0;
+    for (std::size_t i = 0; i < kDwordSize && i < bytes.size(); ++i)
+        number |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]))
+                  << (kBitsPerByte * i);
+    return number;
+}
+
+// Each press looks up afresh: the tool may have been installed since.
+bool FindAndStartTool(Platform& platform) {
+    std::string toolPath;
+    if (!GetKeyValue(platform, kHKeyLocalMachine, kSysInfoPathKey, kSysInfoPathValue, toolPath)) {
+        if (!GetKeyValue(platform, kHKeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue,
+                         toolPath))
+            return false;
+        // The separator goes in even after a trailing backslash: the doubled
+        // one is harmless to the file system.
+        toolPath += kSysInfoFileSuffix;
+        if (!platform.NormalFileExists(toolPath))
+            return false;
+    }
+    // An empty value names no program; some platforms would read an empty
+    // command line as a request for something else entirely.
+    return !toolPath.empty() && platform.StartProgram(toolPath);
+}
+
+} // namespace
+
+bool GetKeyValue(Platform& platform, std::uint32_t keyRoot, std::string_view keyName,
+                 std::string_view subKeyRef, std::string& keyVal) {
+    const std::optional<RegistryValue> value = platform.ReadValue(keyRoot, keyName, subKeyRef);
+    if (!value || value->bytes.size() > kValueBufferSize) {
+        keyVal.clear();
+        return false;
+    }
+
+    const std::string_view bytes = value->bytes;
+    if (bytes.empty())
+        throw std::runtime_error("registry value read with size 0");
+
+    switch (value->type) {
+    case kRegSz: {
+        // Drops the terminating zero; a string stored without one is kept whole.
+        const bool zeroTerminated = bytes.back() == '\0';
+        keyVal = bytes.substr(0, bytes.size() - (zeroTerminated ? 1 : 0));
+        return true;
+    }
+    case kRegDword:
+        keyVal = std::to_string(DwordFromBytes(bytes));
+        return true;
+    default:
+        // An expandable string or binary data never names the tool as it is;
+        // reporting failure lets the caller try the next place.
+        keyVal.clear();
+        return false;
+    }
+}
+
+void StartSysInfo(Platform& platform, const std::function<void()>& showUnavailable) {
+    try {
+        if (FindAndStartTool(platform))
+            return;
+    } catch (const std::exception&) {
+        // A value that cannot be read means the same to the user as no tool.
+    }
+    showUnavailable();
+}
+
+} // namespace zevodave
