@@ -1,0 +1,102 @@
+#include "frmhelp.h"
+
+#include "appinfo.h"
+#include "twips.h"
+#include "windowfont.h"
+
+#include <QByteArrayView>
+#include <QEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include <string_view>
+
+namespace zevodave {
+
+namespace {
+
+// Client area, and each control's Left, Top, Width and Height, in twips.
+constexpr int kClientWidth = 4950;
+constexpr int kClientHeight = 5085;
+constexpr QRect kHelpRect = TwipsRect(120, 120, 4695, 4335);
+constexpr QRect kOKRect = TwipsRect(3600, 4560, 1215, 375);
+
+constexpr std::string_view kCaptionSuffix = " Help";
+
+// One text, lines separated by CR LF; the label wraps what is too wide. The
+// spacing of the last three lines is part of the text.
+constexpr std::string_view kHelpText =
+    "You can either select the color band from the drop down\r\n"
+    "menus or you can type the values directly into the right hand\r\n"
+    "corresponding fields.\r\n"
+    "For the third band (the multiplier) type the number of zeros.\r\n"
+    "For the fourth band type either 1, 2, 5, 10, or 20 for the tolerance.\r\n"
+    "The bottom field will show the calculated resistor value.\r\n"
+    "You can change any values at any time for recalculation.\r\n"
+    "\r\n"
+    "Smallest possible resistor value = .01 ohm +-20%\r\n"
+    "Largest possible resistor value = 99 GigOhm +-20%\r\n"
+    "\r\n"
+    "There are other band 4 tolerance values which I have not\r\n"
+    "included because they are not commonly used.\r\n"
+    "Black   = 20 %\r\n"
+    "Orange =  3 %\r\n"
+    "Green   =  5 %";
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(QByteArrayView(text));
+}
+
+} // namespace
+
+frmHelp::frmHelp() : QWidget(nullptr) {
+    setObjectName("frmHelp");
+    // A tool window keeps off the task bar; fixed border, close box only.
+    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    // Qt takes a tool window for a helper that never keeps the program
+    // running; this one is a window in its own right, so the program goes on
+    // while it is open, even after the main window is closed.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    setAttribute(Qt::WA_DeleteOnClose, true);
+    setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
+    setFont(InfoWindowFont(font()));
+
+    lblHelp = new QLabel(this);
+    lblHelp->setObjectName("lblHelp");
+    lblHelp->setGeometry(kHelpRect);
+    lblHelp->setTextFormat(Qt::PlainText);
+    lblHelp->setWordWrap(true);
+    lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    OKButton = new QPushButton("OK", this);
+    OKButton->setObjectName("OKButton");
+    OKButton->setGeometry(kOKRect);
+    // Outside a dialog a focused button ignores Enter unless it is
+    // auto-default; Space presses it anyway. Escape is left to do nothing.
+    OKButton->setAutoDefault(true);
+    OKButton->setFocus();
+    connect(OKButton, &QPushButton::clicked, this, &frmHelp::OKButton_Click);
+
+    // Filled at once as well, so the window is never blank when the window
+    // manager shows it without activating it.
+    Form_Activate();
+}
+
+void frmHelp::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+    QWidget::changeEvent(event);
+}
+
+void frmHelp::Form_Activate() {
+    setWindowTitle(ToQString(kAppTitle) + ToQString(kCaptionSuffix));
+    lblHelp->setText(ToQString(kHelpText));
+}
+
+void frmHelp::OKButton_Click() {
+    close();
+}
+
+} // namespace zevodave
