@@ -1,0 +1,409 @@
+// Thousands of random user actions on the main window, each followed by a
+// check of what must hold whatever the user does. The seed is fixed so that a
+// failure replays; ZEVODAVE_RANDOM_SEED and ZEVODAVE_RANDOM_ACTIONS try
+// another seed or a longer run.
+
+#include "bands.h"
+#include "frmresistor.h"
+#include "resistance.h"
+#include "typedentry.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <random>
+#include <utility>
+
+namespace {
+
+using zevodave::kBandCount;
+
+constexpr std::uint32_t kDefaultSeed = 20261206;
+constexpr int kDefaultActions = 3000;
+
+// Typed texts are made of these pieces: what a value is made of, what is
+// easily taken for one, and characters from beyond ASCII.
+constexpr std::array kPieces{"0",  "1",      "2",      "5",      "7",      "9",         "10",
+                             "11", "12",     "20",     "+",      "-",      ".",         ",",
+                             "E",  "e-",     "D",      "&H",     "&h",     "&O",        "FF",
+                             " ",  "  ",     "abc",    "volts",  "*10^",   "-1",        "-2",
+                             " %", "\u00e4", "\u20ac", "\u4e2d", "\u00a0", "\U0001F600"};
+constexpr int kMostPieces = 6;
+// One typed text in this many is a very long run of one character.
+constexpr int kLongRunOdds = 40;
+constexpr int kLongestRun = 3000;
+constexpr std::array kRunCharacters{"9", "0", "F", " ", "\u00e4"};
+// Longer texts arrive in one key event, as an input method or a paste gives them.
+constexpr qsizetype kKeyByKeyLength = 64;
+// Characters below this one have their own keys in QTest.
+constexpr char16_t kAsciiEnd = 0x80;
+// One choice in this many takes the Up or Down key on the closed list.
+constexpr int kArrowChoiceOdds = 3;
+// One choice in this many takes the entry the list already shows.
+constexpr int kSameEntryOdds = 4;
+constexpr qsizetype kShownTextLength = 40;
+
+// Entry is the typed value of one band: click its field, type, press Enter.
+enum class Action { Click, Choose, Type, Entry, Enter, Tab, Backtab, Arrow, Backspace };
+// Drawn with equal odds, so an action listed twice comes twice as often.
+constexpr std::array kActions{Action::Click,    Action::Click, Action::Choose,  Action::Choose,
+                              Action::Type,     Action::Type,  Action::Entry,   Action::Entry,
+                              Action::Enter,    Action::Tab,   Action::Backtab, Action::Arrow,
+                              Action::Backspace};
+
+// What the result field may hold: the line of the four positions, the error
+// answer, or whatever the user typed into it since.
+enum class ResultShows { Line, Error, Typed };
+
+struct Snapshot {
+    std::array<int, kBandCount> positions{};
+    std::array<QString, kBandCount> fields;
+    QString result;
+};
+
+// What an action did, as far as the checker needs to know.
+struct Done {
+    QString what;
+    QWidget* keysTo = nullptr; // the focused control that took the keys
+    bool edits = false;        // the keys were text or Backspace
+    bool enter = false;
+};
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(QByteArrayView(text));
+}
+
+QColor ToQColor(std::uint32_t value) {
+    constexpr int kByte = 8;
+    constexpr std::uint32_t kMask = 0xFF;
+    return QColor(int(value & kMask), int((value >> kByte) & kMask),
+                  int((value >> 2 * kByte) & kMask));
+}
+
+std::uint32_t FromEnvironment(const char* name, std::uint32_t fallback) {
+    bool ok = false;
+    const std::uint32_t value = qEnvironmentVariable(name).toUInt(&ok);
+    return ok ? value : fallback;
+}
+
+} // namespace
+
+class RandomUseTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void randomActionsKeepTheWindowConsistent();
+
+  private:
+    int Below(int bound) { return int(random() % std::uint32_t(bound)); }
+    QString RandomText();
+    QWidget* Focus() const;
+    QString Name(const QWidget* widget) const;
+    Snapshot Read() const;
+
+    Done Act();
+    void Choose(int band, int position);
+    Done Type(QWidget* widget);
+    static void TypeInto(QWidget* widget, const QString& text);
+
+    QString Check(const Snapshot& before, const Done& done);
+    QString CheckEnter(int band, const Snapshot& before, const Snapshot& after);
+
+    std::mt19937 random;
+    std::unique_ptr<zevodave::frmResistor> window;
+    std::array<QComboBox*, kBandCount> lists{};
+    std::array<QLineEdit*, kBandCount> fields{};
+    QLineEdit* result = nullptr;
+
+    std::array<bool, kBandCount> chosen{};
+    ResultShows shows = ResultShows::Line;
+    std::optional<int> clicked; // the list whose entry the user chose in this action
+    bool enterNext = false;     // a value was typed into a band field for Enter
+};
+
+void RandomUseTest::randomActionsKeepTheWindowConsistent() {
+    const std::uint32_t seed = FromEnvironment("ZEVODAVE_RANDOM_SEED", kDefaultSeed);
+    const std::uint32_t actions = FromEnvironment("ZEVODAVE_RANDOM_ACTIONS", kDefaultActions);
+    random.seed(seed);
+
+    window = std::make_unique<zevodave::frmResistor>();
+    window->show();
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    for (int band = 0; band < kBandCount; ++band) {
+        lists[band] = window->findChild<QComboBox*>(QString("cboBand%1").arg(band));
+        fields[band] = window->findChild<QLineEdit*>(QString("txtBand%1").arg(band));
+        QVERIFY(lists[band] && fields[band]);
+        connect(lists[band], &QComboBox::activated, this, [this, band] { clicked = band; });
+    }
+    result = window->findChild<QLineEdit*>("txtValues");
+    QVERIFY(result);
+
+    for (std::uint32_t step = 0; step < actions; ++step) {
+        const Snapshot before = Read();
+        clicked.reset();
+        const Done done = Act();
+        if (QTest::currentTestFailed())
+            return;
+        QCoreApplication::processEvents();
+        const QString broken = Check(before, done);
+        QVERIFY2(
+            broken.isEmpty(),
+            qPrintable(
+                QString("seed %1, action %2, %3: %4").arg(seed).arg(step).arg(done.what, broken)));
+    }
+}
+
+QString RandomUseTest::RandomText() {
+    if (Below(kLongRunOdds) == 0)
+        return QString::fromUtf8(kRunCharacters[Below(kRunCharacters.size())])
+            .repeated(1 + Below(kLongestRun));
+    QString text;
+    for (int piece = Below(kMostPieces) + 1; piece > 0; --piece)
+        text += QString::fromUtf8(kPieces[Below(kPieces.size())]);
+    return text;
+}
+
+QWidget* RandomUseTest::Focus() const {
+    QWidget* focus = QApplication::focusWidget();
+    return focus ? focus : window.get();
+}
+
+QString RandomUseTest::Name(const QWidget* widget) const {
+    return widget->objectName().isEmpty() ? widget->metaObject()->className()
+                                          : widget->objectName();
+}
+
+Snapshot RandomUseTest::Read() const {
+    Snapshot shot;
+    for (int band = 0; band < kBandCount; ++band) {
+        shot.positions[band] = lists[band]->currentIndex();
+        shot.fields[band] = fields[band]->text();
+    }
+    shot.result = result->text();
+    return shot;
+}
+
+Done RandomUseTest::Act() {
+    QWidget* focus = Focus();
+    const Action action =
+        std::exchange(enterNext, false) ? Action::Enter : kActions[Below(kActions.size())];
+    switch (action) {
+    case Action::Click: {
+        const int control = Below(2 * kBandCount + 1);
+        QWidget* target = control < kBandCount       ? lists[control]->lineEdit()
+                          : control < 2 * kBandCount ? fields[control - kBandCount]
+                                                     : result;
+        QTest::mouseClick(target, Qt::LeftButton);
+        return {"click " + Name(control < kBandCount ? lists[control] : target)};
+    }
+    case Action::Choose: {
+        const int band = Below(kBandCount);
+        const int current = lists[band]->currentIndex();
+        const int position = current != zevodave::kNoPosition && Below(kSameEntryOdds) == 0
+                                 ? current
+                                 : Below(lists[band]->count());
+        Choose(band, position);
+        return {QString("choose entry %1 of %2").arg(position).arg(Name(lists[band]))};
+    }
+    case Action::Type:
+        return Type(focus);
+    case Action::Entry: {
+        QLineEdit* field = fields[Below(kBandCount)];
+        QTest::mouseClick(field, Qt::LeftButton);
+        QCoreApplication::processEvents();
+        enterNext = true;
+        return Type(field);
+    }
+    case Action::Enter:
+        QTest::keyClick(focus, Qt::Key_Return);
+        return {"Enter in " + Name(focus), focus, false, true};
+    case Action::Tab:
+        QTest::keyClick(focus, Qt::Key_Tab);
+        return {"Tab in " + Name(focus), focus};
+    case Action::Backtab:
+        QTest::keyClick(focus, Qt::Key_Backtab, Qt::ShiftModifier);
+        return {"Shift+Tab in " + Name(focus), focus};
+    case Action::Arrow: {
+        const Qt::Key key = Below(2) == 0 ? Qt::Key_Up : Qt::Key_Down;
+        QTest::keyClick(focus, key);
+        return {QString("%1 in %2").arg(key == Qt::Key_Up ? "Up" : "Down", Name(focus)), focus};
+    }
+    case Action::Backspace:
+        QTest::keyClick(focus, Qt::Key_Backspace);
+        return {"Backspace in " + Name(focus), focus, true};
+    }
+    return {};
+}
+
+// Chooses like a user: clicks the list, then opens it with F4 and walks to the
+// entry with the keys, or steps with Up or Down on the closed list.
+void RandomUseTest::Choose(int band, int position) {
+    QComboBox* list = lists[band];
+    QTest::mouseClick(list->lineEdit(), Qt::LeftButton);
+    QCoreApplication::processEvents();
+    if (Below(kArrowChoiceOdds) == 0) {
+        QTest::keyClick(Focus(), position < list->currentIndex() ? Qt::Key_Up : Qt::Key_Down);
+        return;
+    }
+    QTest::keyClick(Focus(), Qt::Key_F4);
+    QAbstractItemView* view = list->view();
+    QVERIFY2(view->isVisible(), "F4 opens the list");
+    QTest::keyClick(view, Qt::Key_Home);
+    for (int step = 0; step < position; ++step)
+        QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY2(!view->isVisible(), "Enter closes the list");
+    // The offscreen platform hands the activation back to no window when a
+    // popup closes; a desktop gives it back to the main window.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+}
+
+Done RandomUseTest::Type(QWidget* widget) {
+    const QString text = RandomText();
+    TypeInto(widget, text);
+    return {QString("type \"%1\" (%2 characters) into %3")
+                .arg(text.left(kShownTextLength))
+                .arg(text.size())
+                .arg(Name(widget)),
+            widget, true};
+}
+
+void RandomUseTest::TypeInto(QWidget* widget, const QString& text) {
+    if (text.size() > kKeyByKeyLength) {
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text, Qt::NoModifier);
+        return;
+    }
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.unicode() < kAsciiEnd && c.isPrint()) {
+            QTest::keyClick(widget, char(c.unicode()));
+        } else {
+            const qsizetype length = c.isHighSurrogate() ? 2 : 1;
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, length),
+                                Qt::NoModifier);
+            i += length - 1;
+        }
+    }
+}
+
+QString RandomUseTest::Check(const Snapshot& before, const Done& done) {
+    const Snapshot after = Read();
+    std::array<bool, kBandCount> written{}; // fields the action may have changed
+    std::array<bool, kBandCount> moved{};   // lists whose position the action may have changed
+    const auto bandOf = [this](const QWidget* widget) {
+        const auto at = std::find(fields.begin(), fields.end(), widget);
+        return at == fields.end() ? zevodave::kNoPosition : int(at - fields.begin());
+    };
+
+    const int enterBand = done.enter ? bandOf(done.keysTo) : zevodave::kNoPosition;
+    if (enterBand != zevodave::kNoPosition) {
+        if (QString broken = CheckEnter(enterBand, before, after); !broken.isEmpty())
+            return broken;
+        written[enterBand] = moved[enterBand] = true;
+    } else if (clicked) {
+        const int band = *clicked;
+        chosen[band] = written[band] = moved[band] = true;
+        shows = ResultShows::Line;
+        const auto text = zevodave::FieldText(band, after.positions[band]);
+        if (text && after.fields[band] != ToQString(*text))
+            return QString("band %1 field shows \"%2\" after choosing entry %3")
+                .arg(band)
+                .arg(after.fields[band])
+                .arg(after.positions[band]);
+    }
+    if (done.edits && bandOf(done.keysTo) != zevodave::kNoPosition)
+        written[bandOf(done.keysTo)] = true;
+    const bool typedResult = done.edits && done.keysTo == result;
+    if (typedResult)
+        shows = ResultShows::Typed;
+
+    for (int band = 0; band < kBandCount; ++band) {
+        const int position = after.positions[band];
+        const int entries = int(zevodave::EntryTexts(band).size());
+        if (lists[band]->count() != entries || position < zevodave::kNoPosition ||
+            position >= entries)
+            return QString("band %1 list holds %2 entries at position %3")
+                .arg(band)
+                .arg(lists[band]->count())
+                .arg(position);
+        if (!moved[band] && position != before.positions[band])
+            return QString("band %1 moved from %2 to %3 without a choice")
+                .arg(band)
+                .arg(before.positions[band])
+                .arg(position);
+        if (!written[band] && after.fields[band] != before.fields[band])
+            return QString("band %1 field changed from \"%2\" to \"%3\"")
+                .arg(band)
+                .arg(before.fields[band].left(kShownTextLength),
+                     after.fields[band].left(kShownTextLength));
+        const QColor swatch =
+            ToQColor(zevodave::ColourValue(zevodave::SwatchColor(band, position)));
+        if (chosen[band] && lists[band]->palette().color(QPalette::Base) != swatch)
+            return QString("band %1 list is painted %2 at position %3")
+                .arg(band)
+                .arg(lists[band]->palette().color(QPalette::Base).name())
+                .arg(position);
+    }
+
+    QString expected;
+    switch (shows) {
+    case ResultShows::Line:
+        expected = ToQString(zevodave::ResistanceText(after.positions[0], after.positions[1],
+                                                      after.positions[2], after.positions[3]));
+        break;
+    case ResultShows::Error:
+        expected = "ERROR";
+        break;
+    case ResultShows::Typed:
+        expected = typedResult ? after.result : before.result;
+        break;
+    }
+    if (after.result != expected)
+        return QString("result field shows \"%1\", not \"%2\"")
+            .arg(after.result.left(kShownTextLength), expected.left(kShownTextLength));
+    return {};
+}
+
+// Enter in a band field: the engine's judgement of the text it held says
+// what the window must do.
+QString RandomUseTest::CheckEnter(int band, const Snapshot& before, const Snapshot& after) {
+    const zevodave::TypedOutcome outcome =
+        zevodave::TypedPosition(band, before.fields[band].toStdString());
+    if (outcome.isReject()) {
+        shows = ResultShows::Error;
+        if (after.fields[band] != before.fields[band] ||
+            after.positions[band] != before.positions[band])
+            return QString("the error answer changed band %1").arg(band);
+        return {};
+    }
+    const int expected = outcome.isPosition() ? outcome.position() : before.positions[band];
+    if (outcome.isPosition()) {
+        chosen[band] = true;
+        shows = ResultShows::Line;
+    }
+    if (after.positions[band] != expected)
+        return QString("Enter on \"%1\" left band %2 at %3, not %4")
+            .arg(before.fields[band].left(kShownTextLength))
+            .arg(band)
+            .arg(after.positions[band])
+            .arg(expected);
+    const auto text = zevodave::FieldText(band, expected);
+    if (text && after.fields[band] != ToQString(*text))
+        return QString("Enter on \"%1\" left band %2 field showing \"%3\"")
+            .arg(before.fields[band].left(kShownTextLength))
+            .arg(band)
+            .arg(after.fields[band].left(kShownTextLength));
+    return {};
+}
+
+QTEST_MAIN(RandomUseTest)
+#include "random_use_test.moc"
