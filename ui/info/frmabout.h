@@ -2,7 +2,8 @@
 // The about window: title, version, description and disclaimer, and a
 // button that starts the system-information tool. A window of its own, not
 // owned by the main window, that stays off the task bar and is destroyed
-// when closed.
+// when closed. A dialog, for its default button (Enter) and Escape, which
+// both close it here.
 
 #include "platform.h"
 
