@@ -7,10 +7,10 @@
 #include "typedentry.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QByteArrayView>
 #include <QColor>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -26,6 +26,7 @@
 #include <cstdlib>
 #include <limits>
 #include <string_view>
+#include <vector>
 
 namespace zevodave {
 
@@ -128,16 +129,11 @@ void frmResistor::CreateControls() {
     txtValues = newField("txtValues", "Resistance",
                          TwipsRect(kLeftColumn, kResultTop, kResultWidth, kFieldHeight));
 
-    QWidget* previous = nullptr;
-    for (QWidget* control : {static_cast<QWidget*>(cboBand[0]), static_cast<QWidget*>(cboBand[1]),
-                             static_cast<QWidget*>(cboBand[2]), static_cast<QWidget*>(cboBand[3]),
-                             static_cast<QWidget*>(txtBand[0]), static_cast<QWidget*>(txtBand[1]),
-                             static_cast<QWidget*>(txtBand[2]), static_cast<QWidget*>(txtBand[3]),
-                             static_cast<QWidget*>(txtValues)}) {
-        if (previous)
-            setTabOrder(previous, control);
-        previous = control;
-    }
+    std::vector<QWidget*> tabOrder(cboBand.begin(), cboBand.end());
+    tabOrder.insert(tabOrder.end(), txtBand.begin(), txtBand.end());
+    tabOrder.push_back(txtValues);
+    for (std::size_t next = 1; next < tabOrder.size(); ++next)
+        setTabOrder(tabOrder[next - 1], tabOrder[next]);
 }
 
 void frmResistor::CreateMenus() {
