@@ -29,14 +29,19 @@ TEST(StartProgramTest, PathWithSpaceStartsThatProgramInANormalWindowNotTheDecoy)
 
     ASSERT_TRUE(MakePlatform()->StartProgram(tool));
 
-    ASSERT_TRUE(test::WaitForFile(Marker(tool, kFinishedSuffix))) << "the tool did not run";
+    const bool toolRan = test::WaitForFile(Marker(tool, kFinishedSuffix));
+    EXPECT_FALSE(std::filesystem::exists(Marker(decoy, kStartedSuffix)))
+        << "an unquoted command line ran " << decoy;
+    ASSERT_TRUE(toolRan) << "the tool did not run";
     EXPECT_EQ(test::ReadText(Marker(tool, kStartedSuffix)), std::to_string(SW_SHOWNORMAL));
-    EXPECT_FALSE(std::filesystem::exists(Marker(decoy, kStartedSuffix)));
 }
 
 TEST(StartProgramTest, ReturnsWhileTheProgramStillRuns) {
     const test::ScratchFolder folder;
     const std::string tool = folder.AddHelperProgram("tool.exe", true);
+    // Like the program with its windows: a start that waits until the tool
+    // is ready for input waits only where the window library is loaded.
+    ASSERT_NE(LoadLibraryA("user32.dll"), nullptr);
 
     ASSERT_TRUE(MakePlatform()->StartProgram(tool));
     EXPECT_FALSE(std::filesystem::exists(Marker(tool, kFinishedSuffix)))

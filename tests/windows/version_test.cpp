@@ -77,5 +77,19 @@ TEST(VersionRecordTest, FixedNumbersAreTheProgramVersion) {
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 }
 
+TEST(ProgramIconTest, FileCarriesTheIconIn48By48) {
+    // The icon group's directory: three 16-bit header fields, then one entry
+    // per picture, starting with its width and height in a byte each.
+    constexpr std::size_t kFirstWidth = 6;
+    constexpr std::size_t kFirstHeight = 7;
+    constexpr BYTE kIconSize = 48;
+    HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON);
+    ASSERT_NE(group, nullptr) << "no icon";
+    ASSERT_GT(SizeofResource(nullptr, group), kFirstHeight);
+    const auto* directory = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group)));
+    EXPECT_EQ(directory[kFirstWidth], kIconSize);
+    EXPECT_EQ(directory[kFirstHeight], kIconSize);
+}
+
 } // namespace
 } // namespace zevodave

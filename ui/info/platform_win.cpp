@@ -22,8 +22,9 @@ static_assert(kReadOnlyAccess == 0x20019);
 constexpr DWORD kNotNormalFile =
     FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
-// The predefined root keys are small negative numbers; on 64-bit Windows the
-// handle has to be sign-extended, or the registry sees an unknown handle.
+// The predefined root keys are negative 32-bit numbers, sign-extended to the
+// width of a handle: HKEY_LOCAL_MACHINE is 0xFFFFFFFF80000002 on 64-bit
+// Windows.
 HKEY RootKey(std::uint32_t keyRoot) {
     const auto value = static_cast<LONG_PTR>(static_cast<LONG>(keyRoot));
     return reinterpret_cast<HKEY>(value);
