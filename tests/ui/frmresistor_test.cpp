@@ -102,6 +102,8 @@ class FrmResistorTest : public QObject {
     void typingIntoAListChangesNothing();
     void editAndSaveDoNothing();
     void exitEndsTheProgramWithSuccess();
+    void helpMenuShowsOneWindowOfEachKind();
+    void helpWindowOutlivesTheMainWindow();
 
   private:
     QComboBox* List(int band) const;
@@ -112,6 +114,7 @@ class FrmResistorTest : public QObject {
     void Click(QWidget* widget, QPoint at = {}) const;
     void Choose(int band, int position, Choice how = Choice::PopupKeys);
     void Type(int band, const QString& text, Qt::KeyboardModifiers enter = Qt::NoModifier);
+    void ChooseHelpItem(Qt::Key accessKey);
 
     std::unique_ptr<zevodave::frmResistor> window;
 };
@@ -184,6 +187,26 @@ void FrmResistorTest::Type(int band, const QString& text, Qt::KeyboardModifiers 
         Key(Qt::Key_Backspace);
     QTest::keyClicks(Focus(), text);
     Key(enter.testFlag(Qt::KeypadModifier) ? Qt::Key_Enter : Qt::Key_Return, enter);
+}
+
+// Help > About (A) or Help > Help (H) from the keyboard, with the main
+// window active as a user would have it.
+void FrmResistorTest::ChooseHelpItem(Qt::Key accessKey) {
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    Key(Qt::Key_H, Qt::AltModifier);
+    auto* menu = window->findChild<QMenu*>("mnuHelp");
+    QTRY_VERIFY(menu->isVisible());
+    QTest::keyClick(menu, accessKey);
+    QTRY_VERIFY(!menu->isVisible());
+}
+
+// The open windows of the program with that object name.
+int OpenWindows(const char* name) {
+    int count = 0;
+    for (const QWidget* top : QApplication::topLevelWidgets())
+        count += top->objectName() == name && top->isVisible() ? 1 : 0;
+    return count;
 }
 
 void FrmResistorTest::init() {
@@ -496,6 +519,59 @@ void FrmResistorTest::exitEndsTheProgramWithSuccess() {
     giveUp.start(kGiveUpMs);
     QCOMPARE(QCoreApplication::exec(), EXIT_SUCCESS);
     QCOMPARE(aboutToQuit.count(), 1);
+}
+
+void FrmResistorTest::helpMenuShowsOneWindowOfEachKind() {
+    ChooseHelpItem(Qt::Key_A);
+    QTRY_COMPARE(OpenWindows("frmAbout"), 1);
+    ChooseHelpItem(Qt::Key_A);
+    ChooseHelpItem(Qt::Key_H);
+    QTRY_COMPARE(OpenWindows("frmHelp"), 1);
+    QCOMPARE(OpenWindows("frmAbout"), 1);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == "frmAbout" || top->objectName() == "frmHelp")
+            QVERIFY(top->parentWidget() == nullptr);
+    }
+
+    // Closed windows are gone; the menu makes new ones.
+    QPointer<QWidget> about;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (top->objectName() == "frmAbout" && top->isVisible())
+            about = top;
+    }
+    about->close();
+    QTRY_VERIFY(about.isNull());
+    ChooseHelpItem(Qt::Key_A);
+    QTRY_COMPARE(OpenWindows("frmAbout"), 1);
+
+    // The program goes with every window it has open.
+    window.reset();
+    QCOMPARE(OpenWindows("frmAbout") + OpenWindows("frmHelp"), 0);
+}
+
+// Closing the main window with its close box leaves the help window open
+// and the program running; it ends when the help window closes.
+void FrmResistorTest::helpWindowOutlivesTheMainWindow() {
+    ChooseHelpItem(Qt::Key_H);
+    QTRY_COMPARE(OpenWindows("frmHelp"), 1);
+    constexpr int kSettleMs = 100;
+    constexpr int kGiveUpMs = 5000;
+    constexpr int kGaveUp = 99;
+    bool helpStillOpen = false;
+    QTimer::singleShot(0, this, [this] { window->close(); });
+    QTimer::singleShot(kSettleMs, this, [&helpStillOpen] {
+        helpStillOpen = OpenWindows("frmHelp") == 1;
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == "frmHelp")
+                top->close();
+        }
+    });
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    connect(&giveUp, &QTimer::timeout, this, [] { QCoreApplication::exit(kGaveUp); });
+    giveUp.start(kGiveUpMs);
+    QCOMPARE(QCoreApplication::exec(), EXIT_SUCCESS);
+    QVERIFY(helpStillOpen);
 }
 
 QTEST_MAIN(FrmResistorTest)

@@ -2,6 +2,8 @@
 
 #include "appinfo.h"
 #include "bands.h"
+#include "frmabout.h"
+#include "frmhelp.h"
 #include "resistance.h"
 #include "twips.h"
 #include "typedentry.h"
@@ -86,6 +88,13 @@ frmResistor::frmResistor(QWidget* parent) : QMainWindow(parent) {
     Form_Load();
     ConnectHandlers();
     CentreOnScreen();
+}
+
+// The program ends with this window (File > Exit, or the event loop ending
+// after the last window closed); a help or about window still open goes too.
+frmResistor::~frmResistor() {
+    delete helpWindow;
+    delete aboutWindow;
 }
 
 void frmResistor::CreateControls() {
@@ -306,12 +315,27 @@ void frmResistor::mnuFileExit_Click() {
     QCoreApplication::exit(EXIT_SUCCESS);
 }
 
+namespace {
+
+// Shows the one window of its kind, creating it when none is open, and
+// brings it to the front.
+template <typename Window> void ShowSingle(QPointer<Window>& window) {
+    if (!window) {
+        window = new Window;
+        window->show();
+    }
+    window->raise();
+    window->activateWindow();
+}
+
+} // namespace
+
 void frmResistor::mnuHelpAbout_Click() {
-    // Shows the about window once that window is part of the program.
+    ShowSingle(aboutWindow);
 }
 
 void frmResistor::mnuHelpHelp_Click() {
-    // Shows the help window once that window is part of the program.
+    ShowSingle(helpWindow);
 }
 
 } // namespace zevodave

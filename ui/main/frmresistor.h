@@ -4,6 +4,7 @@
 // controls; the handlers only read and write them.
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "bands.h"
 
@@ -16,11 +17,15 @@ class QMenu;
 
 namespace zevodave {
 
+class frmAbout;
+class frmHelp;
+
 class frmResistor : public QMainWindow {
     Q_OBJECT
 
   public:
     explicit frmResistor(QWidget* parent = nullptr);
+    ~frmResistor() override;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -60,6 +65,11 @@ class frmResistor : public QMainWindow {
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QAction* mnuHelpHelp = nullptr;
+
+    // The one help and the one about window while they are open. They are
+    // windows of their own, not children: closing this window leaves them open.
+    QPointer<frmHelp> helpWindow;
+    QPointer<frmAbout> aboutWindow;
 };
 
 } // namespace zevodave
