@@ -1,149 +1,112 @@
+// The band tables and the result line.
+
 #include "bands.h"
+#include "resistance.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
+#include <cmath>
+#include <map>
 #include <string>
 
 using namespace zevodave;
 
 namespace {
 
-struct ListCase {
-    const char* name;
-    int band;
-    std::size_t count;
-    std::string_view first;
-    std::string_view last;
-};
-void PrintTo(const ListCase& c, std::ostream* os) { *os << c.name; }
-
-
-class EntryTextsTest : public testing::TestWithParam<ListCase> {};
-
-TEST_P(EntryTextsTest, ListHoldsItsColoursInOrder) {
-    const ListCase& c = GetParam();
-    const auto texts = EntryTexts(c.band);
-    ASSERT_EQ(texts.size(), c.count);
-    if (c.count == 0)
-        return;
-    EXPECT_EQ(texts.front(), c.first);
-    EXPECT_EQ(texts.back(), c.last);
+TEST(Bands, ListsHoldTheirColoursInOrder) {
+    EXPECT_EQ(EntryTexts(0).size(), 10u);
+    EXPECT_EQ(EntryTexts(1).back(), "White");
+    EXPECT_EQ(EntryTexts(2).size(), 12u);
+    EXPECT_EQ(EntryTexts(2)[10], "Gold");
+    EXPECT_EQ(EntryTexts(3).front(), "Brown");
+    EXPECT_EQ(EntryTexts(3).back(), "None");
+    EXPECT_TRUE(EntryTexts(4).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Bands, EntryTextsTest,
-    testing::Values(ListCase{"FirstDigitHasTenColoursWithoutGoldOrSilver", 0, 10, "Black", "White"},
-                    ListCase{"SecondDigitHasTenColoursWithoutGoldOrSilver", 1, 10, "Black", "White"},
-                    ListCase{"MultiplierEndsWithGoldAndSilver", 2, 12, "Black", "Silver"},
-                    ListCase{"ToleranceStartsWithBrownNotBlack", 3, 5, "Brown", "None"},
-                    ListCase{"UnknownBandHasNoList", 4, 0, "", ""}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(EntryTexts, MultiplierListGoesOnWhereTheDigitListsEnd) {
-    const auto digits = EntryTexts(kFirstDigitBand);
-    const auto multipliers = EntryTexts(kMultiplierBand);
-    ASSERT_GT(multipliers.size(), digits.size());
-    for (std::size_t i = 0; i < digits.size(); ++i)
-        EXPECT_EQ(digits[i], multipliers[i]) << "position " << i;
-    EXPECT_EQ(multipliers[10], "Gold");
+TEST(Bands, ColourCodeTextsReadAsBlueGreenRed) {
+    EXPECT_EQ(ColourValue(BandColor(1)), 0x004080u); // brown: red 80, green 40
+    EXPECT_EQ(ColourValue(BandColor(3)), 0x0080FFu); // orange: red FF, green 80
+    EXPECT_EQ(ColourValue(ToleranceColor(4)), 0xFFFFFFu);
+    EXPECT_EQ(ColourValue(kWhiteText), 0xFFFFFFu);
+    EXPECT_EQ(ColourValue(kBlackText), 0u);
+    // Nothing chosen, and anything a colour value cannot hold, is black.
+    for (std::string_view none : {BandColor(-1), BandColor(12), ToleranceColor(5)})
+        EXPECT_EQ(none, "");
+    EXPECT_EQ(ColourValue(""), 0u);
+    EXPECT_EQ(ColourValue("&H1FFFFFFFF&"), 0u);
 }
 
-struct ColourCase {
-    const char* name;
-    std::string_view code;
-    std::uint32_t value;
-};
-void PrintTo(const ColourCase& c, std::ostream* os) { *os << c.name; }
-
-
-class ColourValueTest : public testing::TestWithParam<ColourCase> {};
-
-TEST_P(ColourValueTest, ReadsAsBlueGreenRed) {
-    EXPECT_EQ(ColourValue(GetParam().code), GetParam().value);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Codes, ColourValueTest,
-    testing::Values(ColourCase{"BrownIsRed80Green40", "&H00004080&", 0x004080},
-                    ColourCase{"OrangeIsRedFFGreen80", "&H000080FF&", 0x0080FF},
-                    ColourCase{"ShortWhite", "&HFFFFFF", 0xFFFFFF},
-                    ColourCase{"ShortBlack", "&H000000", 0},
-                    ColourCase{"EmptyTextIsBlack", "", 0},
-                    ColourCase{"LowerCaseMarker", "&h0000ff00&", 0x00FF00},
-                    ColourCase{"MoreThanThirtyTwoBitsIsBlack", "&H1FFFFFFFF&", 0},
-                    ColourCase{"EndlessRunIsBlack", std::string_view("&HFFFFFFFFFFFFFFFFFFFFFFFF"), 0}),
-    [](const auto& info) { return info.param.name; });
-
-TEST(BandColours, PositionsOutsideTheListsHaveNoColour) {
-    for (int position : {-1, 12, 100})
-        EXPECT_EQ(BandColor(position), "") << position;
-    for (int position : {-1, 5})
-        EXPECT_EQ(ToleranceColor(position), "") << position;
-    EXPECT_EQ(ColourValue(BandColor(-1)), 0u);
-}
-
-TEST(BandColours, WhiteAndNoneShareTheirColour) {
-    EXPECT_EQ(BandColor(9), "&H00FFFFFF&");
-    EXPECT_EQ(ToleranceColor(4), "&H00FFFFFF&");
-}
-
-TEST(BandColours, ToleranceColoursMatchTheSameColoursInTheOtherLists) {
-    const auto digits = EntryTexts(kMultiplierBand);
-    const auto tolerances = EntryTexts(kToleranceBand);
-    for (std::size_t t = 0; t < tolerances.size(); ++t) {
-        for (std::size_t d = 0; d < digits.size(); ++d) {
-            if (digits[d] == tolerances[t]) {
-                EXPECT_EQ(ToleranceColor(int(t)), BandColor(int(d))) << tolerances[t];
-            }
-        }
-    }
-}
-
-TEST(BandColours, WhiteTextOnlyOnBlackAndBlueOfTheDigitAndMultiplierLists) {
+TEST(Bands, WhiteTextOnlyOnBlackAndBlueOfTheDigitAndMultiplierLists) {
     for (int band = 0; band < kBandCount; ++band) {
         const auto texts = EntryTexts(band);
         for (int position = 0; position < int(texts.size()); ++position) {
-            const bool dark = band != kToleranceBand &&
-                              (texts[position] == "Black" || texts[position] == "Blue");
-            EXPECT_EQ(TextColor(band, position) == kWhiteText, dark)
-                << "band " << band << " " << texts[position];
+            const bool dark =
+                band != kToleranceBand && (texts[position] == "Black" || texts[position] == "Blue");
+            EXPECT_EQ(TextColor(band, position) == kWhiteText, dark) << band << texts[position];
         }
     }
-    // A list with nothing chosen is painted black, with black text.
     EXPECT_EQ(TextColor(kFirstDigitBand, kNoPosition), kBlackText);
 }
 
-struct FieldCase {
-    const char* name;
-    int band;
-    int position;
-    std::optional<std::string> text;
-};
-void PrintTo(const FieldCase& c, std::ostream* os) { *os << c.name; }
-
-
-class FieldTextTest : public testing::TestWithParam<FieldCase> {};
-
-TEST_P(FieldTextTest, ShowsThePositionInTheBandsOwnForm) {
-    EXPECT_EQ(FieldText(GetParam().band, GetParam().position), GetParam().text);
+TEST(Bands, FieldTextsInEachBandsOwnForm) {
+    using Text = std::optional<std::string>;
+    EXPECT_EQ(FieldText(0, 7), Text("7"));
+    EXPECT_EQ(FieldText(1, -1), Text("-1"));
+    EXPECT_EQ(FieldText(2, 0), Text("*10^0"));
+    EXPECT_EQ(FieldText(2, 3), Text("*10^3"));
+    EXPECT_EQ(FieldText(2, 10), Text("*10^-1"));
+    EXPECT_EQ(FieldText(2, 11), Text("*10^-2"));
+    // Nothing chosen must not read as Gold's "*10^-1".
+    EXPECT_EQ(FieldText(2, -1), Text(""));
+    EXPECT_EQ(FieldText(3, 2), Text("5 %"));
+    EXPECT_EQ(FieldText(3, 5), std::nullopt);
+    EXPECT_EQ(FieldText(4, 0), std::nullopt);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Fields, FieldTextTest,
-    testing::Values(FieldCase{"DigitIsItsPosition", 0, 7, "7"},
-                    FieldCase{"SecondDigitBlackIsZero", 1, 0, "0"},
-                    FieldCase{"DigitWithNothingChosenShowsMinusOne", 1, -1, "-1"},
-                    FieldCase{"OrangeMultiplierIsTenToTheThird", 2, 3, "*10^3"},
-                    FieldCase{"BlackMultiplierIsTenToTheZeroth", 2, 0, "*10^0"},
-                    FieldCase{"GoldMultiplierIsTenthPower", 2, 10, "*10^-1"},
-                    FieldCase{"SilverMultiplierIsHundredthPower", 2, 11, "*10^-2"},
-                    FieldCase{"MultiplierWithNothingChosenIsEmptyNotGold", 2, -1, ""},
-                    FieldCase{"GoldToleranceIsFivePercent", 3, 2, "5 %"},
-                    FieldCase{"NoneToleranceIsTwentyPercent", 3, 4, "20 %"},
-                    FieldCase{"ToleranceOutsideListKeepsTheField", 3, 5, std::nullopt},
-                    FieldCase{"ToleranceWithNothingChosenKeepsTheField", 3, -1, std::nullopt},
-                    FieldCase{"UnknownBandKeepsTheField", 4, 0, std::nullopt}),
-    [](const auto& info) { return info.param.name; });
+TEST(ResistanceText, LineGrowsBandByBand) {
+    EXPECT_EQ(ResistanceText(-1, -1, -1, -1), "");
+    EXPECT_EQ(ResistanceText(-1, 7, 2, 2), "");
+    EXPECT_EQ(ResistanceText(4, -1, 2, 2), "4");
+    EXPECT_EQ(ResistanceText(4, 7, -1, 2), "47");
+    EXPECT_EQ(ResistanceText(4, 7, 2, -1), "4.7 Kilohm");
+    EXPECT_EQ(ResistanceText(4, 7, 2, 2), "4.7 Kilohm +/- 5%");
+    EXPECT_EQ(ResistanceText(4, 7, 12, 0), "47 +/- 1%"); // no such multiplier
+}
+
+// Reads a line back as ohms and tolerance, independently of how it is
+// built, so a wrong pattern shows as a wrong value.
+std::pair<double, std::string> ReadBack(const std::string& line) {
+    static const std::map<std::string, double> units{
+        {"ohm", 1}, {"Kilohm", 1e3}, {"Megohm", 1e6}, {"Gigohm", 1e9}};
+    const auto suffix = line.find(" +/- ");
+    const std::string value = line.substr(0, suffix);
+    const auto space = value.find(' ');
+    const auto unit = units.find(value.substr(space + 1));
+    if (space == std::string::npos || unit == units.end())
+        return {-1, line};
+    return {std::stod(value.substr(0, space)) * unit->second,
+            suffix == std::string::npos ? "" : line.substr(suffix + 5)};
+}
+
+TEST(ResistanceText, EveryResistorReadsBackAsItsValueAndTolerance) {
+    const char* percent[] = {"", "1%", "2%", "5%", "10%", "20%"};
+    for (int first = 0; first < 10; ++first)
+        for (int second = 0; second < 10; ++second)
+            for (int multiplier = 0; multiplier < 12; ++multiplier)
+                for (int tolerance = -1; tolerance < 5; ++tolerance) {
+                    const double ohms =
+                        (10.0 * first + second) *
+                        std::pow(10.0, multiplier < 10 ? multiplier : 9 - multiplier);
+                    const std::string line = ResistanceText(first, second, multiplier, tolerance);
+                    const auto [read, suffix] = ReadBack(line);
+                    ASSERT_NEAR(read, ohms, ohms * 1e-12) << line;
+                    ASSERT_EQ(suffix, percent[tolerance + 1]) << line;
+                    // The digits stand as chosen: 1.0 ohm, not 1 ohm; .01, not .1.
+                    const auto d1 = line.find(char('0' + first));
+                    ASSERT_TRUE(d1 != std::string::npos &&
+                                line.find(char('0' + second), d1 + 1) != std::string::npos)
+                        << line;
+                }
+}
 
 } // namespace
