@@ -51,6 +51,12 @@ void RemoveAll(const std::string& root) {
     fs::remove_all(root, error);
 }
 
+// Copies a file, making the folders it goes into.
+void CopyTo(const std::string& from, const std::string& to) {
+    fs::create_directories(fs::path(to).parent_path());
+    EXPECT_TRUE(fs::copy_file(from, to, fs::copy_options::overwrite_existing)) << to;
+}
+
 } // namespace
 
 ScratchFolder::ScratchFolder() : root_(TempFolder() + "zevodave-tests\\" + CurrentTestName()) {
@@ -102,11 +108,6 @@ bool WaitForFile(const std::string& path) {
 std::string ReadText(const std::string& path) {
     std::ifstream file(path);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-void CopyTo(const std::string& from, const std::string& to) {
-    fs::create_directories(fs::path(to).parent_path());
-    EXPECT_TRUE(fs::copy_file(from, to, fs::copy_options::overwrite_existing)) << to;
 }
 
 } // namespace zevodave::test

@@ -38,7 +38,4 @@ bool WaitForFile(const std::string& path);
 // The whole content of a text file.
 std::string ReadText(const std::string& path);
 
-// Copies a file, making the folders it goes into.
-void CopyTo(const std::string& from, const std::string& to);
-
 } // namespace zevodave::test
