@@ -1,5 +1,6 @@
-// Thousands of random user actions on the main window, each followed by a
-// check of what must hold whatever the user does. The seed is fixed so that a
+// Thousands of random user actions on the main window, the help and about
+// windows opened and closed among them, each followed by a check of what must
+// hold whatever the user does. The seed is fixed so that a
 // failure replays; ZEVODAVE_RANDOM_SEED and ZEVODAVE_RANDOM_ACTIONS try
 // another seed or a longer run.
 
@@ -13,6 +14,7 @@
 #include <QComboBox>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <algorithm>
@@ -53,11 +55,13 @@ constexpr int kSameEntryOdds = 4;
 constexpr qsizetype kShownTextLength = 40;
 
 // Entry is the typed value of one band: click its field, type, then Enter.
-enum class Action { Click, Choose, Type, Entry, Key };
+// Info opens the help or about window from the Help menu, or closes it.
+enum class Action { Click, Choose, Type, Entry, Key, Info };
 // Drawn with equal odds, so an action listed twice comes twice as often.
 constexpr std::array kActions{Action::Click, Action::Click, Action::Choose, Action::Choose,
                               Action::Type,  Action::Type,  Action::Entry,  Action::Entry,
-                              Action::Key,   Action::Key,   Action::Key,    Action::Key};
+                              Action::Key,   Action::Key,   Action::Key,    Action::Key,
+                              Action::Info};
 constexpr std::array kKeys{Qt::Key_Return, Qt::Key_Return, Qt::Key_Tab,      Qt::Key_Backtab,
                            Qt::Key_Up,     Qt::Key_Down,   Qt::Key_Backspace};
 
@@ -98,6 +102,14 @@ std::uint32_t FromEnvironment(const char* name, std::uint32_t fallback) {
     return ok ? value : fallback;
 }
 
+// The visible top-level windows of that name.
+QWidgetList OpenWindows(const QString& name) {
+    QWidgetList windows = QApplication::topLevelWidgets();
+    windows.removeIf(
+        [&name](const QWidget* w) { return w->objectName() != name || !w->isVisible(); });
+    return windows;
+}
+
 } // namespace
 
 class RandomUseTest : public QObject {
@@ -116,6 +128,8 @@ class RandomUseTest : public QObject {
     void Choose(int band, int position);
     Done Type(QWidget* widget);
     static Done Press(QWidget* focus, Qt::Key key);
+    void UseInfoWindow(const QString& name, bool fromMenu);
+    void BackToMainWindow();
     static void TypeInto(QWidget* widget, const QString& text);
 
     QString Check(const Snapshot& before, const Done& done);
@@ -154,8 +168,10 @@ void RandomUseTest::randomActionsKeepTheWindowConsistent() {
         const Snapshot before = Read();
         clicked.reset();
         const Done done = Act();
-        if (QTest::currentTestFailed())
+        if (QTest::currentTestFailed()) {
+            qWarning("seed %u, action %u", seed, step);
             return;
+        }
         QCoreApplication::processEvents();
         const QString broken = Check(before, done);
         QVERIFY2(
@@ -223,6 +239,12 @@ Done RandomUseTest::Act() {
     }
     case Action::Key:
         return Press(focus, kKeys[Below(kKeys.size())]);
+    case Action::Info: {
+        const QString name = Below(2) == 0 ? "frmHelp" : "frmAbout";
+        const bool fromMenu = OpenWindows(name).isEmpty() || Below(2) == 0;
+        UseInfoWindow(name, fromMenu);
+        return {(fromMenu ? "show from the Help menu " : "OK in ") + name};
+    }
     }
     return {};
 }
@@ -245,11 +267,34 @@ void RandomUseTest::Choose(int band, int position) {
         QTest::keyClick(view, Qt::Key_Down);
     QTest::keyClick(view, Qt::Key_Return);
     QVERIFY2(!view->isVisible(), "Enter closes the list");
-    // The offscreen platform hands the activation back to no window when a
-    // popup closes; a desktop gives it back to the main window.
+    BackToMainWindow();
+}
+
+// The user goes back to the main window. The offscreen platform also needs
+// this when a popup closes, where a desktop activates the main window itself.
+void RandomUseTest::BackToMainWindow() {
     window->activateWindow();
     QCoreApplication::processEvents();
     QVERIFY(window->isActiveWindow() || QTest::qWaitForWindowActive(window.get()));
+}
+
+// Help > Help or Help > About from the keyboard, which shows the one window
+// of its kind, or its OK button. The window may stay open meanwhile, as the
+// user may leave it.
+void RandomUseTest::UseInfoWindow(const QString& name, bool fromMenu) {
+    if (fromMenu) {
+        QTest::keyClick(window.get(), Qt::Key_H, Qt::AltModifier);
+        QWidget* menu = QApplication::activePopupWidget();
+        QVERIFY2(menu, "Alt+H opens the Help menu");
+        QTest::keyClick(menu, name == "frmHelp" ? Qt::Key_H : Qt::Key_A);
+        QVERIFY2(OpenWindows(name).size() == 1, qPrintable("the Help menu shows one " + name));
+    } else {
+        const char* ok = name == "frmHelp" ? "OKButton" : "cmdOK";
+        QTest::mouseClick(OpenWindows(name).front()->findChild<QPushButton*>(ok), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY2(OpenWindows(name).isEmpty(), qPrintable("OK closes " + name));
+    }
+    BackToMainWindow();
 }
 
 Done RandomUseTest::Type(QWidget* widget) {
