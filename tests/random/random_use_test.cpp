@@ -1,8 +1,8 @@
 // Thousands of random user actions on the main window, the help and about
-// windows opened and closed among them, each followed by a check of what must
-// hold whatever the user does. The seed is fixed so that a
-// failure replays; ZEVODAVE_RANDOM_SEED and ZEVODAVE_RANDOM_ACTIONS try
-// another seed or a longer run.
+// windows shown and closed among them, each followed by a check of what must
+// hold whatever the user does. The seed is fixed so that a failure replays;
+// ZEVODAVE_RANDOM_SEED and ZEVODAVE_RANDOM_ACTIONS try another seed or a
+// longer run.
 
 #include "bands.h"
 #include "frmresistor.h"
@@ -40,10 +40,9 @@ constexpr std::array kPieces{"0",  "1",      "2",      "5",      "7",      "9", 
                              " ",  "  ",     "abc",    "volts",  "*10^",   "-1",        "-2",
                              " %", "\u00e4", "\u20ac", "\u4e2d", "\u00a0", "\U0001F600"};
 constexpr int kMostPieces = 6;
-// One typed text in this many is a very long run of one character.
+// One typed text in this many is one piece repeated up to kLongestRun times.
 constexpr int kLongRunOdds = 40;
 constexpr int kLongestRun = 3000;
-constexpr std::array kRunCharacters{"9", "0", "F", " ", "\u00e4"};
 // Longer texts arrive in one key event, as an input method or a paste gives them.
 constexpr qsizetype kKeyByKeyLength = 64;
 // Characters below this one have their own keys in QTest.
@@ -100,6 +99,15 @@ std::uint32_t FromEnvironment(const char* name, std::uint32_t fallback) {
     bool ok = false;
     const std::uint32_t value = qEnvironmentVariable(name).toUInt(&ok);
     return ok ? value : fallback;
+}
+
+QString Describe(const Snapshot& shot) {
+    QString text = "positions";
+    for (int position : shot.positions)
+        text += QString(" %1").arg(position);
+    for (const QString& field : shot.fields)
+        text += QString(", \"%1\"").arg(field.left(kShownTextLength));
+    return text + QString(", result \"%1\"").arg(shot.result.left(kShownTextLength));
 }
 
 // The visible top-level windows of that name.
@@ -183,8 +191,7 @@ void RandomUseTest::randomActionsKeepTheWindowConsistent() {
 
 QString RandomUseTest::RandomText() {
     if (Below(kLongRunOdds) == 0)
-        return QString::fromUtf8(kRunCharacters[Below(kRunCharacters.size())])
-            .repeated(1 + Below(kLongestRun));
+        return QString::fromUtf8(kPieces[Below(kPieces.size())]).repeated(1 + Below(kLongestRun));
     QString text;
     for (int piece = Below(kMostPieces) + 1; piece > 0; --piece)
         text += QString::fromUtf8(kPieces[Below(kPieces.size())]);
@@ -333,15 +340,6 @@ void RandomUseTest::TypeInto(QWidget* widget, const QString& text) {
     }
 }
 
-QString Describe(const Snapshot& shot) {
-    QString text = "positions";
-    for (int position : shot.positions)
-        text += QString(" %1").arg(position);
-    for (const QString& field : shot.fields)
-        text += QString(", \"%1\"").arg(field.left(kShownTextLength));
-    return text + QString(", result \"%1\"").arg(shot.result.left(kShownTextLength));
-}
-
 // Predicts what the window must show after the action from what it showed
 // before, the engine's rules and the choice the list reported, then compares.
 QString RandomUseTest::Check(const Snapshot& before, const Done& done) {
@@ -374,7 +372,8 @@ QString RandomUseTest::Check(const Snapshot& before, const Done& done) {
     }
     if (done.edits && keyBand != zevodave::kNoPosition)
         expected.fields[keyBand] = after.fields[keyBand];
-    if (done.edits && done.keysTo == result)
+    const bool typedResult = done.edits && done.keysTo == result;
+    if (typedResult)
         shows = ResultShows::Typed;
     switch (shows) {
     case ResultShows::Line:
@@ -386,7 +385,7 @@ QString RandomUseTest::Check(const Snapshot& before, const Done& done) {
         expected.result = "ERROR";
         break;
     case ResultShows::Typed:
-        expected.result = done.keysTo == result ? after.result : before.result;
+        expected.result = typedResult ? after.result : before.result;
         break;
     }
     if (after != expected)
