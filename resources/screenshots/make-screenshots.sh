@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Takes the README's screenshots of the real program on a virtual X display:
+# the main window with 4.7 kilohm +/- 5% typed in from the keyboard, and the
+# about window. Builds the program into build-package/ when it is not there.
+# Run it after a change to the windows and commit the PNGs beside it.
+#
+#   resources/screenshots/make-screenshots.sh
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+cd "$here/../.."
+. scripts/common.sh
+
+need_packages "${BUILD_PACKAGES[@]}" xvfb xauth xdotool imagemagick openbox fontconfig \
+    fonts-dejavu-core
+program=build-package/app/zevodave
+[ -x "$program" ] || BUILD_TYPE=Release configure_and_build build-package -DZEVODAVE_TESTS=OFF
+
+# Runs on the display. Keys go in as a user types them: Tab from the first
+# list to the first field, then a value and Enter for each band.
+shoot() {
+    local program="$1" out="$2" main about rc
+    # A window manager, for the title bars a desktop puts round the windows,
+    # with a title font small enough for the main window's narrow bar.
+    rc=$(mktemp --suffix=.xml)
+    cat >"$rc" <<'RC'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <theme>
+    <name>Clearlooks</name>
+    <titleLayout>NLIC</titleLayout>
+    <font place="ActiveWindow"><name>DejaVu Sans</name><size>8</size><weight>bold</weight></font>
+    <font place="InactiveWindow"><name>DejaVu Sans</name><size>8</size><weight>bold</weight></font>
+  </theme>
+</openbox_config>
+RC
+    openbox --config-file "$rc" &
+    sleep 1
+    "$program" &
+    main=$(xdotool search --sync --onlyvisible --name '^Zevodave$' | head -1)
+    xdotool windowfocus --sync "$main"
+    sleep 0.5
+    xdotool key --delay 50 Tab Tab Tab Tab 4 Return 7 Return 2 Return 5 Return
+    sleep 0.5
+    import -frame -window "$main" "$out/main-window.png"
+
+    xdotool key --delay 100 alt+h a
+    about=$(xdotool search --sync --onlyvisible --name '^About Zevodave$' | head -1)
+    sleep 0.5
+    import -frame -window "$about" "$out/about-window.png"
+    xdotool key --delay 100 Escape alt+f e
+    openbox --exit
+    wait
+    rm -f "$rc"
+}
+xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
+    bash -c "$(declare -f shoot); shoot '$program' '$here'"
+# Smaller files, same pixels.
+for image in "$here"/main-window.png "$here"/about-window.png; do
+    mogrify -strip "$image"
+    identify "$image"
+done
