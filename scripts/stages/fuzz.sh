@@ -13,7 +13,7 @@ seconds="${FUZZ_SECONDS:-60}"
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(leading_number typed_position colour_value)
 
-need_packages cmake ninja-build clang libclang-rt-14-dev
+need_packages cmake ninja-build g++ clang libclang-rt-14-dev
 need_comma_locale
 # Only the targets are built: nothing else in the tree is meant for clang's fuzzer flags.
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
