@@ -268,7 +268,8 @@ int main(int argc, char* argv[]) {
     for (int round = 0; round < options->warmup + options->runs; ++round) {
         for (const std::string& platform : options->platforms) {
             for (std::size_t turn = 0; turn < kTargets.size(); ++turn) {
-                const Target target = kTargets[(turn + static_cast<std::size_t>(round)) % 2];
+                const Target target =
+                    kTargets[(turn + static_cast<std::size_t>(round)) % kTargets.size()];
                 const std::string& path =
                     target == Target::Program ? options->program : options->bare;
                 const std::optional<Sample> sample = StartOnce(path, platform, options->probe);
