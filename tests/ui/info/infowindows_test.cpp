@@ -1,0 +1,140 @@
+// The help and about windows as a user meets them, and System Info against
+// the fake platform. Single instances and closing the main window under an
+// open help window are proved through the main window's Help menu.
+
+#include "fakeplatform.h"
+#include "frmabout.h"
+#include "frmhelp.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QWindow>
+
+namespace {
+
+constexpr int kPatienceMs = 2000;
+constexpr int kSettleMs = 100;
+constexpr int kTimedOut = 99;
+
+const QString kHelpText =
+    "You can either select the color band from the drop down\r\n"
+    "menus or you can type the values directly into the right hand\r\n"
+    "corresponding fields.\r\n"
+    "For the third band (the multiplier) type the number of zeros.\r\n"
+    "For the fourth band type either 1, 2, 5, 10, or 20 for the tolerance.\r\n"
+    "The bottom field will show the calculated resistor value.\r\n"
+    "You can change any values at any time for recalculation.\r\n"
+    "\r\n"
+    "Smallest possible resistor value = .01 ohm +-20%\r\n"
+    "Largest possible resistor value = 99 GigOhm +-20%\r\n"
+    "\r\n"
+    "There are other band 4 tolerance values which I have not\r\n"
+    "included because they are not commonly used.\r\n"
+    "Black   = 20 %\r\n"
+    "Orange =  3 %\r\n"
+    "Green   =  5 %";
+
+} // namespace
+
+class InfoWindowsTest : public QObject {
+    Q_OBJECT
+
+    // Opens "frmHelp" or "frmAbout" (over an empty fake platform), active.
+    void Open(const QString& name) {
+        auto fake = std::make_unique<zevodave::testing::FakePlatform>();
+        platform = fake.get();
+        window = name == "frmHelp" ? static_cast<QWidget*>(new zevodave::frmHelp)
+                                   : new zevodave::frmAbout(std::move(fake));
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+    }
+    QString Text(const char* label) const { return window->findChild<QLabel*>(label)->text(); }
+
+    QPointer<QWidget> window;
+    zevodave::testing::FakePlatform* platform = nullptr; // owned by the about window
+
+  private slots:
+    void cleanup() { delete window.data(); }
+
+    void texts() {
+        Open("frmHelp");
+        QCOMPARE(window->windowTitle(), "Zevodave Help");
+        QCOMPARE(Text("lblHelp"), kHelpText);
+        delete window.data();
+        Open("frmAbout");
+        QCOMPARE(window->windowTitle(), "About Zevodave");
+        QCOMPARE(Text("lblTitle"), "Zevodave");
+        QCOMPARE(Text("lblVersion"), "Version 2.0.2");
+        QCOMPARE(Text("lblDescription"), "Zevodave color code calculation");
+        QCOMPARE(Text("lblWarning"),
+                 "Warning:\r\nThis program is strictly for converting values to resistor color "
+                 "bands or from resistor color bands to values. The program author assumes "
+                 "absolutely no responsibility whatsoever for any errors that may occur.");
+    }
+
+    void keys_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<bool>("closes");
+        QTest::newRow("help: Enter presses OK") << "frmHelp" << Qt::Key_Return << true;
+        QTest::newRow("help: Space presses OK") << "frmHelp" << Qt::Key_Space << true;
+        QTest::newRow("help: Escape does nothing") << "frmHelp" << Qt::Key_Escape << false;
+        QTest::newRow("about: Enter presses OK") << "frmAbout" << Qt::Key_Return << true;
+        QTest::newRow("about: Escape closes it") << "frmAbout" << Qt::Key_Escape << true;
+    }
+    // OK has the focus when the window opens; a closed window is destroyed.
+    void keys() {
+        QFETCH(QString, name);
+        QFETCH(Qt::Key, key);
+        QFETCH(bool, closes);
+        Open(name);
+        QCOMPARE(QApplication::focusWidget()->property("text"), "OK");
+        QTest::keyClick(QApplication::focusWidget(), key);
+        QTest::qWait(kSettleMs);
+        QCOMPARE(window.isNull(), closes);
+    }
+
+    // The about window keeps the program running while it is open, also
+    // after the main window is gone; its close box ends it.
+    void closeBoxEndsTheProgramAsItsLastWindow() {
+        Open("frmAbout");
+        QTimer::singleShot(0, window, [this] { window->windowHandle()->close(); });
+        QTimer deadline;
+        connect(&deadline, &QTimer::timeout, [] { QCoreApplication::exit(kTimedOut); });
+        deadline.start(kPatienceMs);
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QTRY_VERIFY(window.isNull());
+    }
+
+    void systemInfo() {
+        Open("frmAbout");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
+        QPointer<QMessageBox> message;
+        QTRY_VERIFY((message = qobject_cast<QMessageBox*>(QApplication::activeWindow())));
+        QCOMPARE(message->text(), "System Information Is Unavailable At This Time");
+        QCOMPARE(message->windowTitle(), "Zevodave");
+        QCOMPARE(message->icon(), QMessageBox::NoIcon);
+        QCOMPARE(message->buttons(), QList{message->button(QMessageBox::Ok)});
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(message.isNull());
+        QTest::qWait(kSettleMs);
+        QVERIFY(window && window->isVisible());
+
+        // Installed since: the next press starts it, with no message.
+        platform->values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = {zevodave::kRegSz,
+                                                                              "/opt/sysinfo"};
+        platform->programs = {"/opt/sysinfo"};
+        QTest::mouseClick(window->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+        QCOMPARE(platform->started, std::vector<std::string>{"/opt/sysinfo"});
+        QVERIFY(!window->findChild<QMessageBox*>());
+    }
+};
+
+QTEST_MAIN(InfoWindowsTest)
+#include "infowindows_test.moc"
