@@ -2,6 +2,7 @@
 // process start.
 
 #include "platform_posix.h"
+#include "sysinfo.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,26 @@ TEST_F(PosixPlatformTest, StartsTheExactPathDetachedWithoutWaiting) {
     for (int tries = 0; tries < kTries && !fs::exists(done); ++tries)
         std::this_thread::sleep_for(kPollInterval);
     EXPECT_TRUE(fs::exists(done));
+}
+
+// The tool's path stands where the registry would name it: the first tool in
+// order of preference, from any absolute folder of the search path.
+TEST_F(PosixPlatformTest, PathValueNamesTheFirstToolFound) {
+    const auto lookUp = [](const std::string& searchPath) {
+        return zevodave::PosixPlatform(searchPath)
+            .ReadValue(zevodave::kHKeyLocalMachine, zevodave::kSysInfoPathKey,
+                       zevodave::kSysInfoPathValue);
+    };
+    fs::create_directories(dir() / "bin");
+    File("bin/hardinfo", "#!/bin/sh\n");
+    File("kinfocenter", "#!/bin/sh\n", fs::perms::owner_read); // not a program
+    EXPECT_EQ(lookUp(dir().string()), std::nullopt);
+    const auto found = lookUp(dir().string() + ":" + (dir() / "bin").string());
+    ASSERT_TRUE(found.has_value());
+    EXPECT_EQ(found->bytes, (dir() / "bin" / "hardinfo").string() + '\0');
+    File("bin/kinfocenter", "#!/bin/sh\n");
+    EXPECT_EQ(lookUp(dir().string() + ":" + (dir() / "bin").string())->bytes,
+              (dir() / "bin" / "kinfocenter").string() + '\0');
 }
 
 TEST_F(PosixPlatformTest, StartThatCannotHappenFails) {
