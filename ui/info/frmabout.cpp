@@ -1,11 +1,11 @@
 #include "frmabout.h"
 
 #include "appinfo.h"
+#include "infowindow.h"
 #include "sysinfo.h"
+#include "textconvert.h"
 #include "twips.h"
-#include "windowfont.h"
 
-#include <QByteArrayView>
 #include <QFont>
 #include <QLabel>
 #include <QMessageBox>
@@ -42,10 +42,6 @@ constexpr std::string_view kWarning =
     "The program author assumes absolutely no responsibility whatsoever for any errors that "
     "may occur.";
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(QByteArrayView(text));
-}
-
 QLabel* NewLabel(QWidget* parent, const char* name, const QRect& geometry) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -61,17 +57,7 @@ QLabel* NewLabel(QWidget* parent, const char* name, const QRect& geometry) {
 frmAbout::frmAbout(std::unique_ptr<Platform> platform)
     : QDialog(nullptr), platform_(std::move(platform)) {
     setObjectName("frmAbout");
-    // A tool window keeps off the task bar; fixed border, close box only.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    // Qt takes a tool window for a helper that never keeps the program
-    // running; this one is a window in its own right, so the program goes on
-    // while it is open, even after the main window is closed.
-    setAttribute(Qt::WA_QuitOnClose, true);
-    setAttribute(Qt::WA_DeleteOnClose, true);
-    setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
-    setFont(InfoWindowFont(font()));
+    SetUpInfoWindow(this, kClientWidth, kClientHeight);
 
     CreateControls();
     Form_Load();

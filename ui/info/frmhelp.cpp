@@ -1,10 +1,10 @@
 #include "frmhelp.h"
 
 #include "appinfo.h"
+#include "infowindow.h"
+#include "textconvert.h"
 #include "twips.h"
-#include "windowfont.h"
 
-#include <QByteArrayView>
 #include <QEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -43,25 +43,11 @@ constexpr std::string_view kHelpText =
     "Orange =  3 %\r\n"
     "Green   =  5 %";
 
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(QByteArrayView(text));
-}
-
 } // namespace
 
 frmHelp::frmHelp() : QWidget(nullptr) {
     setObjectName("frmHelp");
-    // A tool window keeps off the task bar; fixed border, close box only.
-    setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    // Qt takes a tool window for a helper that never keeps the program
-    // running; this one is a window in its own right, so the program goes on
-    // while it is open, even after the main window is closed.
-    setAttribute(Qt::WA_QuitOnClose, true);
-    setAttribute(Qt::WA_DeleteOnClose, true);
-    setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
-    setFont(InfoWindowFont(font()));
+    SetUpInfoWindow(this, kClientWidth, kClientHeight);
 
     lblHelp = new QLabel(this);
     lblHelp->setObjectName("lblHelp");
