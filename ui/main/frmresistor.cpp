@@ -5,11 +5,11 @@
 #include "frmabout.h"
 #include "frmhelp.h"
 #include "resistance.h"
+#include "textconvert.h"
 #include "twips.h"
 #include "typedentry.h"
 
 #include <QAction>
-#include <QByteArrayView>
 #include <QColor>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -57,10 +57,6 @@ constexpr std::string_view kErrorAnswer = "ERROR";
 // Colour values are laid out 0x00BBGGRR, red in the lowest byte.
 constexpr int kBitsPerChannel = 8;
 constexpr std::uint32_t kChannelMask = 0xFF;
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(QByteArrayView(text));
-}
 
 QColor ToQColor(std::uint32_t colourValue) {
     const auto channel = [colourValue](int shift) {
