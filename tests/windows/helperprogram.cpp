@@ -13,5 +13,4 @@ int main() {
         << ((startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : -1);
     WaitForFile(self + kRelease);
     std::ofstream(self + kFinished);
-    return 0;
 }

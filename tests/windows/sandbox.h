@@ -1,11 +1,12 @@
 #pragma once
 // What one test sets up, gone when the test ends: a folder of its own below
-// the temporary folder, with copies of the helper program in it, and registry
-// values below an HKEY_LOCAL_MACHINE of its own.
+// the temporary folder, with copies of the helper program in it, and an
+// HKEY_LOCAL_MACHINE of its own. Tests run side by side, so each test's are
+// named after it.
 //
 // The helper program, started from PATH, writes PATH.started holding the show
-// mode it was given (-1 for none), waits until PATH.release exists (at most
-// kHoldLimit), then writes PATH.finished and ends.
+// mode it was given, waits until PATH.release exists (at most kHoldLimit),
+// then writes PATH.finished and ends.
 
 #include <windows.h>
 
@@ -13,8 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -33,15 +32,14 @@ inline constexpr std::chrono::milliseconds kPollInterval{20};
 inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
 
 inline std::string OwnPath() {
-    std::array<char, MAX_PATH> self{};
-    GetModuleFileNameA(nullptr, self.data(), self.size());
-    return self.data();
+    std::string self(MAX_PATH, '\0');
+    self.resize(GetModuleFileNameA(nullptr, self.data(), self.size()));
+    return self;
 }
 
 // Waits until `path` exists, for as long as the helper program may take.
 inline bool WaitForFile(const std::string& path) {
-    const auto deadline = std::chrono::steady_clock::now() + kHoldLimit;
-    while (!std::filesystem::exists(path) && std::chrono::steady_clock::now() < deadline)
+    for (auto polls = kHoldLimit / kPollInterval; polls-- > 0 && !std::filesystem::exists(path);)
         std::this_thread::sleep_for(kPollInterval);
     return std::filesystem::exists(path);
 }
@@ -50,18 +48,16 @@ class Sandbox {
   public:
     Sandbox() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string(test->test_suite_name()) + "." + test->name();
-        std::ranges::replace(name, '/', '_'); // parameterised tests have one
-        root_ = (std::filesystem::temp_directory_path() / "zevodave-tests" / name).string();
+        const std::string name = std::string(test->test_suite_name()) + "." + test->name();
+        auto root = std::filesystem::temp_directory_path() / "zevodave-tests" / name;
+        root_ = root.make_preferred().string();
         std::filesystem::remove_all(root_, error_);
-        std::filesystem::create_directories(root_);
         // HKEY_LOCAL_MACHINE becomes, for this process only, a key of the
         // test's own: it starts empty, and the machine's keys stay untouched.
         machine_ = "Software\\Zevodave-tests\\" + name;
         RegDeleteTreeA(HKEY_CURRENT_USER, machine_.c_str());
         HKEY machine = nullptr;
-        RegCreateKeyExA(HKEY_CURRENT_USER, machine_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                        &machine, nullptr);
+        RegCreateKeyA(HKEY_CURRENT_USER, machine_.c_str(), &machine);
         EXPECT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine), ERROR_SUCCESS);
         RegCloseKey(machine);
     }
@@ -70,23 +66,21 @@ class Sandbox {
         RegDeleteTreeA(HKEY_CURRENT_USER, machine_.c_str());
         std::filesystem::remove_all(root_, error_);
     }
-    Sandbox(const Sandbox&) = delete;
-    Sandbox& operator=(const Sandbox&) = delete;
 
     std::string Path(const std::string& name) const { return root_ + "\\" + name; }
 
     // Puts a copy of the helper program at `name`, with these attributes. It
     // ends at once when started, unless `hold` keeps it until released.
     std::string Add(const std::string& name, DWORD attributes = FILE_ATTRIBUTE_NORMAL,
-                    bool hold = false) {
-        const std::filesystem::path path = Path(name);
-        std::filesystem::create_directories(path.parent_path());
+                    bool hold = false) const {
+        const std::string path = Path(name);
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
         std::filesystem::copy_file(
             std::filesystem::path(OwnPath()).replace_filename("helperprogram.exe"), path);
         if (!hold)
-            std::ofstream(path.string() + kRelease);
-        EXPECT_TRUE(SetFileAttributesA(path.string().c_str(), attributes)) << path;
-        return path.string();
+            std::ofstream(path + kRelease);
+        EXPECT_TRUE(SetFileAttributesA(path.c_str(), attributes)) << path;
+        return path;
     }
 
     // Stores exactly `bytes` below HKEY_LOCAL_MACHINE: the registry adds a
@@ -95,17 +89,16 @@ class Sandbox {
     // but nobody, administrators included, set values in it or create keys
     // below it (denying all of KEY_WRITE would deny READ_CONTROL, which every
     // read open needs).
-    void SetValue(const std::string& key, const std::string& name, DWORD type, std::string bytes,
+    void SetValue(const char* key, const char* name, DWORD type, std::string bytes,
                   bool denyWriting = false) const {
-        const auto length = static_cast<DWORD>(bytes.size());
         bytes.push_back('#');
-        ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, key.c_str(), name.c_str(), type, bytes.data(),
-                                  length),
+        const auto size = static_cast<DWORD>(bytes.size() - 1);
+        ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, type, bytes.data(), size),
                   ERROR_SUCCESS);
         if (!denyWriting)
             return;
         HKEY handle = nullptr;
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, WRITE_DAC, &handle);
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, WRITE_DAC, &handle);
         PSECURITY_DESCRIPTOR deny = nullptr;
         ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(D;;0x6;;;WD)(A;;KA;;;WD)",
                                                              SDDL_REVISION_1, &deny, nullptr);
@@ -113,9 +106,7 @@ class Sandbox {
         LocalFree(deny);
         RegCloseKey(handle);
         // A read proves the read-only open only where a write open fails.
-        constexpr REGSAM kReadAndWrite = 0x2003F;
-        EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key.c_str(), 0, kReadAndWrite, &handle),
-                  ERROR_SUCCESS);
+        EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_SET_VALUE, &handle), ERROR_SUCCESS);
     }
 
   private:

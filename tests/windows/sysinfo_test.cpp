@@ -20,35 +20,28 @@ constexpr const char* kFolderTool = "MSInfo\\MSINFO32.EXE";
 
 struct SysInfoRow {
     const char* name;
-    bool path;           // PATH names kPathTool
-    bool folder;         // MSINFO names the folder of kFolderTool
+    bool path;           // PATH names kPathTool; MSINFO always names kFolderTool's folder
     DWORD msinfo32;      // the attributes of kFolderTool
     bool denyWriting;    // to the key that holds MSINFO
     const char* started; // nullptr: the message shows
 };
 
 const SysInfoRow kSysInfoRows[] = {
-    // clang-format off
-    {"PathWinsOverTheFolder", true, true, FILE_ATTRIBUTE_NORMAL, false, kPathTool},
-    {"FolderHoldingMsinfo32StartsIt", false, true, FILE_ATTRIBUTE_NORMAL, false, kFolderTool},
-    {"HiddenMsinfo32ShowsTheMessage", false, true, FILE_ATTRIBUTE_HIDDEN, false, nullptr},
-    {"FolderInAKeyDenyingWritingStartsIt", false, true, FILE_ATTRIBUTE_NORMAL, true, kFolderTool},
-    {"NothingRegisteredShowsTheMessage", false, false, FILE_ATTRIBUTE_NORMAL, false, nullptr},
-    // clang-format on
+    {"PathWinsOverTheFolder", true, FILE_ATTRIBUTE_NORMAL, false, kPathTool},
+    {"HiddenMsinfo32ShowsTheMessage", false, FILE_ATTRIBUTE_HIDDEN, false, nullptr},
+    {"FolderInAKeyDenyingWritingStartsIt", false, FILE_ATTRIBUTE_NORMAL, true, kFolderTool},
 };
 
 class StartSysInfoTest : public ::testing::TestWithParam<SysInfoRow> {};
 
 TEST_P(StartSysInfoTest, StartsTheToolOrShowsTheMessage) {
     const SysInfoRow& row = GetParam();
-    test::Sandbox sandbox;
+    const test::Sandbox sandbox;
     const std::string pathTool = sandbox.Add(kPathTool);
     sandbox.Add(kFolderTool, row.msinfo32);
     if (row.path)
         sandbox.SetValue(kPathKey, "PATH", REG_SZ, pathTool + '\0');
-    if (row.folder)
-        sandbox.SetValue(kFolderKey, "MSINFO", REG_SZ, sandbox.Path("MSInfo") + '\0',
-                         row.denyWriting);
+    sandbox.SetValue(kFolderKey, "MSINFO", REG_SZ, sandbox.Path("MSInfo") + '\0', row.denyWriting);
 
     int messages = 0;
     StartSysInfo(*MakePlatform(), [&messages] { ++messages; });

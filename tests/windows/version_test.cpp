@@ -10,36 +10,34 @@ using namespace zevodave;
 
 namespace {
 
+constexpr std::pair<const char*, const char*> kFields[] = {
+    {"FileVersion", "2.00.0002"},
+    {"ProductVersion", "2.00.0002"},
+    {"FileDescription", "A resistor color calculator"},
+    {"Comments", "To aid electronics students learn resistor color codes"},
+    {"ProductName", kAppTitle.data()},
+};
+
 TEST(VersionRecordTest, HoldsTheProgramsTextsAndVersion) {
     const std::string self = test::OwnPath();
     std::vector<BYTE> record(GetFileVersionInfoSizeA(self.c_str(), nullptr));
-    ASSERT_FALSE(record.empty()) << "no version record";
-    ASSERT_TRUE(GetFileVersionInfoA(self.c_str(), 0, record.size(), record.data()));
-    const auto field = [&record](const std::string& name) {
-        // U.S. English, Unicode: the one translation the record holds.
-        const std::string path = "\\StringFileInfo\\040904B0\\" + name;
-        void* text = nullptr;
-        UINT length = 0;
-        VerQueryValueA(record.data(), path.c_str(), &text, &length);
-        return std::string(length > 0 ? static_cast<const char*>(text) : "(missing)");
-    };
-    EXPECT_EQ(field("FileVersion"), "2.00.0002");
-    EXPECT_EQ(field("ProductVersion"), "2.00.0002");
-    EXPECT_EQ(field("FileDescription"), "A resistor color calculator");
-    EXPECT_EQ(field("Comments"), "To aid electronics students learn resistor color codes");
-    EXPECT_EQ(field("ProductName"), kAppTitle);
-
+    ASSERT_TRUE(GetFileVersionInfoA(self.c_str(), 0, record.size(), record.data())) << "no record";
     void* data = nullptr;
     UINT length = 0;
+    for (const auto& [name, text] : kFields) {
+        // U.S. English, Unicode: the one translation the record holds.
+        const std::string path = "\\StringFileInfo\\040904B0\\" + std::string(name);
+        ASSERT_TRUE(VerQueryValueA(record.data(), path.c_str(), &data, &length)) << name;
+        EXPECT_STREQ(static_cast<const char*>(data), text) << name;
+    }
+
     ASSERT_TRUE(VerQueryValueA(record.data(), "\\", &data, &length));
-    ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(data);
     const DWORD high = MAKELONG(kVersionMinor, kVersionMajor);
-    const DWORD low = MAKELONG(kVersionRevision, 0);
+    const DWORD low = kVersionRevision;
     EXPECT_EQ((std::array{fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
                           fixed->dwProductVersionLS}),
               (std::array{high, low, high, low}));
-    EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 }
 
 TEST(ProgramIconTest, FileCarriesTheIconIn48By48) {
@@ -48,8 +46,7 @@ TEST(ProgramIconTest, FileCarriesTheIconIn48By48) {
     constexpr std::size_t kFirstEntry = 6;
     constexpr BYTE kIconSize = 48;
     const HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON);
-    ASSERT_NE(group, nullptr) << "no icon";
-    ASSERT_GT(SizeofResource(nullptr, group), kFirstEntry + 1);
+    ASSERT_GT(SizeofResource(nullptr, group), kFirstEntry + 1) << "no icon";
     const auto* entry =
         static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group))) + kFirstEntry;
     EXPECT_EQ((std::array{entry[0], entry[1]}), (std::array{kIconSize, kIconSize}));
