@@ -16,15 +16,14 @@ class FakePlatform : public Platform {
     std::optional<RegistryValue> ReadValue(std::uint32_t keyRoot, std::string_view keyName,
                                            std::string_view valueName) override {
         const auto found = values.find(std::string(keyName) + '|' + std::string(valueName));
-        if (keyRoot != kHKeyLocalMachine || found == values.end())
-            return std::nullopt;
-        return found->second;
+        return keyRoot == kHKeyLocalMachine && found != values.end() ? std::optional(found->second)
+                                                                     : std::nullopt;
     }
     bool NormalFileExists(std::string_view path) override {
         return files.contains(std::string(path));
     }
     bool StartProgram(std::string_view path) override {
-        if (!programs.contains(std::string(path)))
+        if (missing.contains(std::string(path)))
             return false;
         started.emplace_back(path);
         return true;
@@ -32,7 +31,7 @@ class FakePlatform : public Platform {
 
     std::map<std::string, RegistryValue> values; // by "key|value", any type, size and bytes
     std::set<std::string> files;                 // normal files: not hidden, not folders
-    std::set<std::string> programs;              // what starts when asked
+    std::set<std::string> missing;               // programs that fail to start
     std::vector<std::string> started;
 };
 
