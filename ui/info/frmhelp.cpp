@@ -6,6 +6,7 @@
 #include "twips.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -45,7 +46,7 @@ constexpr std::string_view kHelpText =
 
 } // namespace
 
-frmHelp::frmHelp() : QWidget(nullptr) {
+frmHelp::frmHelp() : QDialog(nullptr) {
     setObjectName("frmHelp");
     SetUpInfoWindow(this, kClientWidth, kClientHeight);
 
@@ -59,8 +60,8 @@ frmHelp::frmHelp() : QWidget(nullptr) {
     OKButton = new QPushButton("OK", this);
     OKButton->setObjectName("OKButton");
     OKButton->setGeometry(kOKRect);
-    // Outside a dialog a focused button ignores Enter unless it is
-    // auto-default; Space presses it anyway. Escape is left to do nothing.
+    // Neither default nor cancel button: Enter and Space press it only while
+    // it has the focus, which it keeps, having no other control to give it to.
     OKButton->setAutoDefault(true);
     OKButton->setFocus();
     connect(OKButton, &QPushButton::clicked, this, &frmHelp::OKButton_Click);
@@ -73,7 +74,14 @@ frmHelp::frmHelp() : QWidget(nullptr) {
 void frmHelp::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow())
         Form_Activate();
-    QWidget::changeEvent(event);
+    QDialog::changeEvent(event);
+}
+
+// The window has no cancel button: Escape does nothing here.
+void frmHelp::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void frmHelp::Form_Activate() {

@@ -1,16 +1,18 @@
 #pragma once
 // The help window: fixed instructions for the main window and an OK button.
 // A window of its own, not owned by the main window, that stays off the task
-// bar and is destroyed when closed.
+// bar and is destroyed when closed. A dialog, so that a screen reader
+// announces it as a window and it opens centred; unlike the about window,
+// Escape does not close it.
 
-#include <QWidget>
+#include <QDialog>
 
 class QLabel;
 class QPushButton;
 
 namespace zevodave {
 
-class frmHelp : public QWidget {
+class frmHelp : public QDialog {
     Q_OBJECT
 
   public:
@@ -18,6 +20,7 @@ class frmHelp : public QWidget {
 
   protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void Form_Activate();

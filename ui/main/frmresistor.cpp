@@ -16,6 +16,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
@@ -28,7 +29,6 @@
 #include <cstdlib>
 #include <limits>
 #include <string_view>
-#include <vector>
 
 namespace zevodave {
 
@@ -77,7 +77,7 @@ frmResistor::frmResistor(QWidget* parent) : QMainWindow(parent) {
     // A fixed, thin-bordered window: minimise and close, nothing to maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
 
     CreateControls();
     CreateMenus();
@@ -101,12 +101,21 @@ void frmResistor::CreateControls() {
     // The window is exactly the menu bar plus the client area, at any scale.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // Created in tab order: the four lists top to bottom, then the four fields,
-    // then the result field.
+    // Created in tab order, which Qt follows: the four lists top to bottom,
+    // then the four fields, then the result field.
     for (int band = 0; band < kBandCount; ++band) {
         auto* list = new QComboBox(client);
         list->setObjectName(QString("cboBand%1").arg(band));
-        list->setAccessibleName(QString("Band %1 colour").arg(band + 1));
+        // A screen reader takes a drop-down list's name from its current
+        // entry, so the band comes from a label (kept hidden: the layout has
+        // none) and the description, which it reads whatever the list shows.
+        const QString bandName = QString("Band %1 colour").arg(band + 1);
+        list->setAccessibleName(bandName);
+        list->setAccessibleDescription(bandName);
+        auto* label = new QLabel(bandName, client);
+        label->setObjectName(QString("lblBand%1").arg(band));
+        label->setBuddy(list);
+        label->hide();
         list->setEditable(true);
         // Typing into the text area must never choose or add an entry: no
         // insertion, and no completer that could pick a matching entry.
@@ -133,12 +142,6 @@ void frmResistor::CreateControls() {
     }
     txtValues = newField("txtValues", "Resistance",
                          TwipsRect(kLeftColumn, kResultTop, kResultWidth, kFieldHeight));
-
-    std::vector<QWidget*> tabOrder(cboBand.begin(), cboBand.end());
-    tabOrder.insert(tabOrder.end(), txtBand.begin(), txtBand.end());
-    tabOrder.push_back(txtValues);
-    for (std::size_t next = 1; next < tabOrder.size(); ++next)
-        setTabOrder(tabOrder[next - 1], tabOrder[next]);
 }
 
 void frmResistor::CreateMenus() {
@@ -231,8 +234,6 @@ int frmResistor::BandOfField(const QObject* object) const {
 }
 
 void frmResistor::cboBand_Click(int index) {
-    if (index < 0 || index >= kBandCount)
-        return;
     QComboBox* list = cboBand[index];
     const int position = list->currentIndex();
 
