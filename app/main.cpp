@@ -15,10 +15,7 @@ constexpr auto kIconPath = ":/zevodave/zevodave.png";
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(zevodave::kAppTitle));
-    QApplication::setApplicationVersion(QString("%1.%2.%3")
-                                            .arg(zevodave::kVersionMajor)
-                                            .arg(zevodave::kVersionMinor)
-                                            .arg(zevodave::kVersionRevision));
+    QApplication::setApplicationVersion(QString::fromUtf8(zevodave::kVersionText));
     QApplication::setWindowIcon(QIcon(kIconPath));
 
     zevodave::frmResistor window;

@@ -14,8 +14,12 @@ constexpr int kToleranceRowCount = static_cast<int>(kToleranceRows.size());
 constexpr std::string_view kMultiplierFieldPrefix = "*10^";
 constexpr std::string_view kPercentSign = " %";
 
-bool IsColourRow(int position) { return position >= 0 && position < kMultiplierRowCount; }
-bool IsToleranceRow(int position) { return position >= 0 && position < kToleranceRowCount; }
+bool IsColourRow(int position) {
+    return position >= 0 && position < kMultiplierRowCount;
+}
+bool IsToleranceRow(int position) {
+    return position >= 0 && position < kToleranceRowCount;
+}
 
 } // namespace
 
@@ -63,10 +67,8 @@ std::string_view SwatchColor(int band, int position) {
 }
 
 std::string_view TextColor(int band, int position) {
-    constexpr int kBlackPosition = 0;
-    constexpr int kBluePosition = 6;
-    const bool darkSwatch = (band < kToleranceBand && position == kBlackPosition) ||
-                            position == kBluePosition;
+    const bool darkSwatch =
+        band < kToleranceBand && IsColourRow(position) && kColourRows[position].darkSwatch;
     return darkSwatch ? kWhiteText : kBlackText;
 }
 

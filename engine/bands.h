@@ -34,23 +34,24 @@ struct ColourRow {
     std::string_view colourCode; // "&H00BBGGRR&"
     int exponent;                // the multiplier is ten to this power
     MultiplierPattern pattern;
+    bool darkSwatch; // white text reads on it, black does not
 };
 
 inline constexpr std::size_t kDigitCount = 10;
 
 inline constexpr std::array<ColourRow, 12> kColourRows{{
-    {"Black", "&H00000000&", 0, {"", "", " ohm"}},
-    {"Brown", "&H00004080&", 1, {"", "", "0 ohm"}},
-    {"Red", "&H000000FF&", 2, {"", ".", " Kilohm"}},
-    {"Orange", "&H000080FF&", 3, {"", "", " Kilohm"}},
-    {"Yellow", "&H0000FFFF&", 4, {"", "", "0 Kilohm"}},
-    {"Green", "&H0000FF00&", 5, {"", ".", " Megohm"}},
-    {"Blue", "&H00FF0000&", 6, {"", "", " Megohm"}},
-    {"Violet", "&H00FF00FF&", 7, {"", "", "0 Megohm"}},
-    {"Grey", "&H00C0C0C0&", 8, {"", ".", " Gigohm"}},
-    {"White", "&H00FFFFFF&", 9, {"", "", ". Gigohm"}},
-    {"Gold", "&H00C0FFFF&", -1, {"", ".", " ohm"}},
-    {"Silver", "&H00E0E0E0&", -2, {".", "", " ohm"}},
+    {"Black", "&H00000000&", 0, {"", "", " ohm"}, true},
+    {"Brown", "&H00004080&", 1, {"", "", "0 ohm"}, false},
+    {"Red", "&H000000FF&", 2, {"", ".", " Kilohm"}, false},
+    {"Orange", "&H000080FF&", 3, {"", "", " Kilohm"}, false},
+    {"Yellow", "&H0000FFFF&", 4, {"", "", "0 Kilohm"}, false},
+    {"Green", "&H0000FF00&", 5, {"", ".", " Megohm"}, false},
+    {"Blue", "&H00FF0000&", 6, {"", "", " Megohm"}, true},
+    {"Violet", "&H00FF00FF&", 7, {"", "", "0 Megohm"}, false},
+    {"Grey", "&H00C0C0C0&", 8, {"", ".", " Gigohm"}, false},
+    {"White", "&H00FFFFFF&", 9, {"", "", ". Gigohm"}, false},
+    {"Gold", "&H00C0FFFF&", -1, {"", ".", " ohm"}, false},
+    {"Silver", "&H00E0E0E0&", -2, {".", "", " ohm"}, false},
 }};
 
 // One entry of the tolerance list. Its field text ("5 %") and its suffix on
@@ -82,8 +83,9 @@ std::string_view BandColor(int position);
 std::string_view ToleranceColor(int position);
 // The colour code text a band's list is painted with at a position.
 std::string_view SwatchColor(int band, int position);
-// The colour code text of the text laid over that swatch: white on Black and
-// Blue in the digit and multiplier lists, black everywhere else.
+// The colour code text of the text laid over that swatch: white on the dark
+// swatches (Black and Blue) of the digit and multiplier lists, black
+// everywhere else, the tolerance list included.
 std::string_view TextColor(int band, int position);
 
 // A colour code text read as 0x00BBGGRR. The empty text, and a text that

@@ -16,7 +16,9 @@ std::string PositionText(double position) {
     return ec == std::errc{} ? std::string(buffer.data(), end) : std::string{};
 }
 
-std::string ToleranceSuffix(int percent) { return " +/- " + std::to_string(percent) + "%"; }
+std::string ToleranceSuffix(int percent) {
+    return " +/- " + std::to_string(percent) + "%";
+}
 
 } // namespace
 

@@ -16,16 +16,19 @@ constexpr int kOctalBase = 8;
 // Exponents beyond this already leave the range of a double many times over;
 // clamping keeps the exponent's own arithmetic from overflowing.
 constexpr long long kExponentClamp = 1'000'000;
-constexpr double kDigitBound = 10;
-constexpr double kMultiplierBound = 12;
+constexpr int kMultiplierCount = static_cast<int>(kColourRows.size());
 // A multiplier text of this many characters is judged by its number; a longer
 // one is the field's own "*10^n" form and is judged by characters 5 and 6.
 constexpr std::size_t kShortMultiplierText = 4;
 constexpr std::size_t kSignPlace = 5;
 constexpr std::size_t kDigitPlace = 6;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 int DigitValue(char c) {
     if (c >= '0' && c <= '9')
@@ -100,7 +103,6 @@ double ReadDecimal(std::string_view s) {
         return negative ? -0.0 : 0.0;
 
     std::string normal;
-    normal.reserve(mantissa.size() + 16);
     if (negative)
         normal += '-';
     normal += mantissa;
@@ -137,7 +139,9 @@ TypedOutcome RoundedPosition(double x, int count) {
     return TypedOutcome::At(static_cast<int>(rounded));
 }
 
-bool StartsCodePoint(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) != 0x80; }
+bool StartsCodePoint(char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) != 0x80;
+}
 
 std::size_t CodePointCount(std::string_view text) {
     std::size_t count = 0;
@@ -161,19 +165,19 @@ char AsciiAt(std::string_view text, std::size_t n) {
     return '\0';
 }
 
+// "*10^-1" and "*10^-2", as the field shows Gold and Silver, choose the row
+// whose multiplier is ten to that negative power.
 TypedOutcome MultiplierPosition(std::string_view text, double x) {
-    constexpr int kGoldPosition = 10;
-    constexpr int kSilverPosition = 11;
-    if (!(x < kMultiplierBound))
+    if (!(x < kMultiplierCount))
         return TypedOutcome::Reject();
     if (CodePointCount(text) <= kShortMultiplierText)
-        return RoundedPosition(x, static_cast<int>(kColourRows.size()));
-    if (AsciiAt(text, kSignPlace) == '-') {
-        const char digit = AsciiAt(text, kDigitPlace);
-        if (digit == '1')
-            return TypedOutcome::At(kGoldPosition);
-        if (digit == '2')
-            return TypedOutcome::At(kSilverPosition);
+        return RoundedPosition(x, kMultiplierCount);
+    const char digit = AsciiAt(text, kDigitPlace);
+    if (AsciiAt(text, kSignPlace) == '-' && IsDigit(digit) && digit != '0') {
+        for (int position = 0; position < kMultiplierCount; ++position) {
+            if (kColourRows[position].exponent == '0' - digit)
+                return TypedOutcome::At(position);
+        }
     }
     return TypedOutcome::Keep();
 }
@@ -190,7 +194,6 @@ TypedOutcome TolerancePosition(double x) {
 
 double LeadingNumber(std::string_view text) {
     std::string s;
-    s.reserve(text.size());
     for (char c : text) {
         if (!IsBlank(c))
             s += c;
@@ -209,7 +212,7 @@ TypedOutcome TypedPosition(int band, std::string_view text) {
     switch (band) {
     case kFirstDigitBand:
     case kSecondDigitBand:
-        if (!(x < kDigitBound))
+        if (!(x < static_cast<int>(kDigitCount)))
             return TypedOutcome::Reject();
         return RoundedPosition(x, static_cast<int>(kDigitCount));
     case kMultiplierBand:

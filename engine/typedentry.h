@@ -24,9 +24,7 @@ class TypedOutcome {
         return TypedOutcome(Kind::Position, position);
     }
 
-    constexpr Kind kind() const { return kind_; }
     constexpr bool isReject() const { return kind_ == Kind::Reject; }
-    constexpr bool isKeep() const { return kind_ == Kind::Keep; }
     constexpr bool isPosition() const { return kind_ == Kind::Position; }
     // The position to choose; only meaningful for Kind::Position.
     constexpr int position() const { return position_; }

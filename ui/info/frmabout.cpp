@@ -94,9 +94,7 @@ void frmAbout::CreateControls() {
 
 void frmAbout::Form_Load() {
     setWindowTitle(ToQString(kCaptionPrefix) + ToQString(kAppTitle));
-    lblVersion->setText(
-        ToQString(kVersionPrefix) +
-        QString("%1.%2.%3").arg(kVersionMajor).arg(kVersionMinor).arg(kVersionRevision));
+    lblVersion->setText(ToQString(kVersionPrefix) + ToQString(kVersionText));
     lblTitle->setText(ToQString(kAppTitle));
     lblDescription->setText(ToQString(kAppTitle) + ToQString(kDescriptionSuffix));
     lblWarning->setText(ToQString(kWarning));
