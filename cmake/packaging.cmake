@@ -1,10 +1,13 @@
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # The Debian package: `cpack -G DEB` in a build folder turns what
 # `cmake --install` puts in place into zevodave_<version>_<arch>.deb.
 # Configure with -DCMAKE_BUILD_TYPE=Release for the package users get.
 
 set(CPACK_PACKAGE_NAME zevodave)
 set(CPACK_PACKAGE_VENDOR "The Zevodave developers")
-set(CPACK_PACKAGE_CONTACT "The Zevodave developers <zevodave@users.noreply.github.com>")
+set(CPACK_PACKAGE_CONTACT "${ZEVODAVE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION
     "Zevodave is a small desktop calculator for the colour code of four-band\n"
@@ -24,5 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # needs, as dpkg-shlibdeps finds them. Qt's X11 platform plugin, which Qt
 # opens at run time, comes with libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The program runs natively on Wayland with Qt's Wayland plugin; without it,
+# Wayland desktops run it through XWayland.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
 
 include(CPack)

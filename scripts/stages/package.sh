@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # The program as users install it: `cmake --install` into a scratch root, its
-# desktop entry and AppStream metadata validated, the .deb built by CPack,
-# installed on this machine with apt-get, started from /usr/bin headless
-# (offscreen and on a virtual X display), and removed again.
+# desktop entry and AppStream metadata validated, the .deb built by CPack and
+# checked by lintian, installed on this machine with apt-get, started from
+# /usr/bin headless (offscreen and on a virtual X display), and removed again.
+# Last, `reuse lint` checks that every source file states its licence.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . scripts/common.sh
@@ -15,7 +19,7 @@ run_seconds=2
 show_seconds=20
 
 need_packages "${BUILD_PACKAGES[@]}" desktop-file-utils appstream dpkg-dev file \
-    xvfb xauth x11-utils
+    xvfb xauth x11-utils lintian reuse man-db
 BUILD_TYPE=Release configure_and_build "$build" -DZEVODAVE_TESTS=OFF -DZEVODAVE_WERROR=ON
 
 fail() {
@@ -55,6 +59,9 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
     [[ "$depends" == *"$library "* ]] || fail "the package does not depend on $library"
 done
 
+echo "== lintian $(basename "$deb")"
+lintian --fail-on error,warning "$deb" || fail "lintian found the errors or warnings above"
+
 echo "== apt-get install $(basename "$deb")"
 if dpkg-query -W -f='${Status}' zevodave 2>/dev/null | grep -q "install ok installed"; then
     fail "zevodave is already installed here; remove it first (apt-get remove zevodave)"
@@ -64,6 +71,7 @@ trap 'as_root apt-get remove -y -qq zevodave >/dev/null 2>&1 || true' EXIT
 as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 [ -x /usr/bin/zevodave ] || fail "the package installed no /usr/bin/zevodave"
 ! ldd /usr/bin/zevodave | grep 'not found' || fail "the installed program misses libraries"
+man -w zevodave >/dev/null || fail "man finds no manual page for zevodave"
 
 echo "== /usr/bin/zevodave, offscreen"
 status=0
@@ -97,4 +105,7 @@ echo "== apt-get remove zevodave"
 as_root apt-get remove -y -qq zevodave >/dev/null
 trap - EXIT
 [ ! -e /usr/bin/zevodave ] || fail "/usr/bin/zevodave is left after removal"
+
+echo "== reuse lint"
+reuse lint -q || { reuse lint >&2; fail "the source tree is not REUSE compliant, as listed above"; }
 echo "package: all checks passed ($(basename "$deb"))"
