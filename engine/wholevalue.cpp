@@ -1,0 +1,233 @@
+#include "wholevalue.h"
+
+#include "standardvalues.h"
+
+#include <algorithm>
+#include <array>
+
+namespace zevodave {
+
+namespace {
+
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kDigits = "0123456789";
+// The ohm sign is read as the Greek capital omega it stands for.
+constexpr std::string_view kOhmSign = "\u2126";
+constexpr std::string_view kOmega = "\u03A9";
+constexpr std::array<std::string_view, 3> kToleranceSigns{"+/-", "+-", "\u00B1"};
+// "1,000" might be one thousand or one.
+constexpr std::size_t kThousandsGroup = 3;
+constexpr std::size_t kFiveBandFigures = 3;
+constexpr int kMilli = -1;
+constexpr int kFinestSeries = static_cast<int>(kSeries.size()) - 1;
+
+// A unit symbol and its size in thousands. "m" is milli and "M" mega, so
+// those are read as written; the others in any case.
+struct UnitSymbol {
+    std::string_view text;
+    int unit;
+    bool anyCase;
+};
+
+constexpr std::array<UnitSymbol, 11> kUnitSymbols{{
+    {"R", 0, true},
+    {"\u03A9", 0, true},
+    {"k", 1, true},
+    {"k\u03A9", 1, true},
+    {"M", 2, false},
+    {"M\u03A9", 2, false},
+    {"Meg", 2, true},
+    {"G", 3, true},
+    {"G\u03A9", 3, true},
+    {"m", kMilli, false},
+    {"m\u03A9", kMilli, false},
+}};
+
+constexpr std::string_view kNoNumber = "No value found: type a number with an optional unit and "
+                                       "tolerance, such as 4k7, 4.7 Kilohm or 4700 5%.";
+constexpr std::string_view kCommaThousands =
+    "A comma followed by three digits could be a decimal sign or a thousands separator: "
+    "write 1000 or 1k.";
+
+std::string_view TrimStart(std::string_view text) {
+    return text.substr(std::min(text.find_first_not_of(kBlanks), text.size()));
+}
+
+std::string_view TrimEnd(std::string_view text) {
+    return text.substr(0, text.find_last_not_of(kBlanks) + 1);
+}
+
+std::string_view LeadingDigits(std::string_view text) {
+    return text.substr(0, text.find_first_not_of(kDigits));
+}
+
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool StartsWith(std::string_view text, std::string_view prefix, bool anyCase) {
+    if (!anyCase)
+        return text.starts_with(prefix);
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
+}
+
+std::string WithOmega(std::string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        if (text.substr(i).starts_with(kOhmSign)) {
+            result += kOmega;
+            i += kOhmSign.size();
+        } else {
+            result += text[i++];
+        }
+    }
+    return result;
+}
+
+struct UnitMatch {
+    std::size_t length = 0;
+    int unit = 0;
+};
+
+// The longest unit symbol or word the text starts with ("Megohm" over "Meg"
+// over "M"); none is a length of 0, ohm.
+UnitMatch MatchUnit(std::string_view text) {
+    UnitMatch best;
+    const auto consider = [&](std::string_view symbol, int unit, bool anyCase) {
+        if (symbol.size() > best.length && StartsWith(text, symbol, anyCase))
+            best = {symbol.size(), unit};
+    };
+    for (const UnitSymbol& symbol : kUnitSymbols)
+        consider(symbol.text, symbol.unit, symbol.anyCase);
+    for (int unit = 0; unit < kUnitCount; ++unit)
+        consider(UnitWord(unit), unit, true);
+    return best;
+}
+
+int TolerancePosition(std::string_view percent) {
+    for (std::size_t position = 0; position < kToleranceRows.size(); ++position) {
+        if (percent == std::to_string(kToleranceRows[position].percent))
+            return static_cast<int>(position);
+    }
+    return kNoPosition;
+}
+
+std::string ToleranceRefusal() {
+    std::vector<std::string> percents;
+    for (const ToleranceRow& row : kToleranceRows)
+        percents.push_back(std::to_string(row.percent));
+    return "Four bands show a tolerance of " + ListText(percents, "or") + "%.";
+}
+
+// Why the bands cannot show a value other than zero.
+std::string Refusal(const Decimal& value) {
+    const std::string text = ValueText(value);
+    const std::size_t figures = value.digits.size();
+    const long long top = value.exponent + static_cast<long long>(figures) - 1;
+    if (top > kHighestExponent + 1)
+        return text + " is more than four bands can show: the largest value is " +
+               ValueText({std::string(kBandFigures, '9'), kHighestExponent}) + ".";
+    if (figures > kBandFigures && top > kLowestExponent) {
+        const int unit = UnitOf(value);
+        const auto neighbour = [&](Direction direction) {
+            return NumberText(SeriesNeighbour(kFinestSeries, value, direction), unit);
+        };
+        return text + " needs " +
+               (figures == kFiveBandFigures ? "three significant figures: a five-band resistor"
+                                            : std::to_string(figures) + " significant figures") +
+               ". Nearest four-band E24 values: " + neighbour(Direction::Down) + " and " +
+               neighbour(Direction::Up) + " " + std::string(UnitWord(unit)) + ".";
+    }
+    return text + " is finer than the smallest step four bands can show, " +
+           ValueText({"1", kLowestExponent}) + ".";
+}
+
+} // namespace
+
+std::optional<BandPositions> ValueBands(const Decimal& value) {
+    Decimal two = Normalized(value);
+    if (two.digits.size() > kBandFigures)
+        return std::nullopt;
+    if (two.digits.empty()) {
+        two.digits = "00";
+    } else if (two.digits.size() < kBandFigures) {
+        // One figure: band 1 holds it when a multiplier one place lower
+        // exists (4.7 is 47 x 0.1); below that, band 1 is Black (0.05).
+        if (two.exponent > kLowestExponent) {
+            two.digits += '0';
+            --two.exponent;
+        } else {
+            two.digits.insert(0, 1, '0');
+        }
+    }
+    if (two.exponent < kLowestExponent || two.exponent > kHighestExponent)
+        return std::nullopt;
+    const auto multiplier = std::ranges::find(kColourRows, two.exponent, &ColourRow::exponent);
+    return BandPositions{two.digits[0] - '0', two.digits[1] - '0',
+                         static_cast<int>(multiplier - kColourRows.begin()), kNoPosition};
+}
+
+ValueReading ReadWholeValue(std::string_view text) {
+    ValueReading reading;
+    const std::string omega = WithOmega(text);
+    std::string_view rest = TrimEnd(TrimStart(omega));
+
+    if (rest.ends_with('%')) {
+        rest = TrimEnd(rest.substr(0, rest.size() - 1));
+        const std::string_view percent = rest.substr(rest.find_last_not_of(kDigits) + 1);
+        rest = TrimEnd(rest.substr(0, rest.size() - percent.size()));
+        for (std::string_view sign : kToleranceSigns) {
+            if (rest.ends_with(sign))
+                rest.remove_suffix(sign.size());
+        }
+        rest = TrimEnd(rest);
+        reading.tolerance = TolerancePosition(percent);
+        if (reading.tolerance == kNoPosition) {
+            reading.refusal = ToleranceRefusal();
+            return reading;
+        }
+    }
+
+    const std::string_view whole = LeadingDigits(rest);
+    rest.remove_prefix(whole.size());
+    std::string_view fraction;
+    const bool decimalSign = rest.starts_with('.') || rest.starts_with(',');
+    if (decimalSign) {
+        const bool comma = rest.starts_with(',');
+        rest.remove_prefix(1);
+        fraction = LeadingDigits(rest);
+        rest.remove_prefix(fraction.size());
+        if (comma && fraction.size() == kThousandsGroup) {
+            reading.refusal = kCommaThousands;
+            return reading;
+        }
+    }
+    const std::string_view unitText = TrimStart(rest);
+    const UnitMatch unit = MatchUnit(unitText);
+    const bool unitFollows = unit.length > 0 && unitText.size() == rest.size();
+    rest = unitText.substr(unit.length);
+    // The letter code: the unit stands where the decimal sign would ("4k7").
+    if (!decimalSign && unitFollows && LeadingDigits(rest) == rest) {
+        fraction = rest;
+        rest = {};
+    }
+    if (!rest.empty() || whole.size() + fraction.size() == 0) {
+        reading.refusal = kNoNumber;
+        return reading;
+    }
+
+    reading.value = Normalized({std::string(whole) + std::string(fraction),
+                                static_cast<long long>(unit.unit) * kPlacesPerUnit -
+                                    static_cast<long long>(fraction.size())});
+    reading.bands = ValueBands(reading.value);
+    if (reading.bands)
+        (*reading.bands)[kToleranceBand] = reading.tolerance;
+    else
+        reading.refusal = Refusal(reading.value);
+    return reading;
+}
+
+} // namespace zevodave
