@@ -1,17 +1,19 @@
 #pragma once
-// A platform whose registry values, files and startable programs a test sets
-// up, and which records what was started.
+// A registry and a platform whose contents a test sets up; the platform
+// records what was started.
 
 #include "platform.h"
+#include "sysinfo.h"
 
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace zevodave::testing {
 
-class FakePlatform : public Platform {
+class FakeRegistry : public Registry {
   public:
     std::optional<RegistryValue> ReadValue(std::uint32_t keyRoot, std::string_view keyName,
                                            std::string_view valueName) override {
@@ -22,16 +24,28 @@ class FakePlatform : public Platform {
     bool NormalFileExists(std::string_view path) override {
         return files.contains(std::string(path));
     }
+
+    std::map<std::string, RegistryValue> values; // by "key|value", any type, size and bytes
+    std::set<std::string> files;                 // normal files: not hidden, not folders
+};
+
+class FakePlatform : public Platform {
+  public:
+    std::string FindTool() override {
+        if (unreadable)
+            throw std::runtime_error("unreadable");
+        return tool;
+    }
     bool StartProgram(std::string_view path) override {
-        if (missing.contains(std::string(path)))
+        if (!startable)
             return false;
         started.emplace_back(path);
         return true;
     }
 
-    std::map<std::string, RegistryValue> values; // by "key|value", any type, size and bytes
-    std::set<std::string> files;                 // normal files: not hidden, not folders
-    std::set<std::string> missing;               // programs that fail to start
+    std::string tool;
+    bool unreadable = false;
+    bool startable = true;
     std::vector<std::string> started;
 };
 

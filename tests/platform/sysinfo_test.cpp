@@ -1,5 +1,5 @@
-// StartSysInfo, and GetKeyValue under it, through a fake platform: what the
-// registry holds, and what the user gets.
+// The Windows lookup of the system-information tool through a fake registry,
+// and what the user gets from StartSysInfo.
 
 #include "fakeplatform.h"
 #include "sysinfo.h"
@@ -18,8 +18,8 @@ const std::string kLong = "C:\\" + std::string(1020, 'x');      // 1024 bytes wi
 const std::string kFolder = "C:\\MSInfo";
 const std::string kFolderTool = kFolder + "\\MSINFO32.EXE";
 const std::string kDoubledTool = kFolder + "\\\\MSINFO32.EXE";
-const std::string kGone = "C:\\Gone.exe"; // does not start
-const std::string kMessage = "(the message)";
+const std::string kNone;
+const std::string kThrows = "(throws)";
 
 // A string value as the registry stores it, with its terminating zero.
 RegistryValue Sz(const std::string& text) {
@@ -30,37 +30,77 @@ struct Row {
     const char* name;
     std::optional<RegistryValue> path; // "PATH" under the MSINFO key
     std::optional<std::string> folder; // "MSINFO" under Shared Tools Location
-    std::string outcome;               // the program started, or kMessage
+    std::string tool;                  // what the lookup names, or kThrows
 };
 
 const Row kRows[] = {
     // clang-format off
-    {"PathStartsAsItIsWithoutFileCheck", Sz(kTool), kFolder, kTool},
+    {"PathIsTakenAsItIsWithoutFileCheck", Sz(kTool), kFolder, kTool},
     {"PathStoredWithoutZeroIsReadWhole", RegistryValue{kRegSz, kTool}, {}, kTool},
     {"PathOf1024BytesIsReadWhole", Sz(kLong), kFolder, kLong},
     {"NumberPathReadsAsUnsigned", RegistryValue{kRegDword, {1, 0, 0, '\x80'}}, {}, "2147483649"},
-    {"PathToMissingFileFailsWithoutTryingTheFolder", Sz(kGone), kFolder, kMessage},
-    {"PathOfSizeZeroShowsTheMessage", RegistryValue{kRegSz, ""}, kFolder, kMessage},
+    {"ShortNumberPathReadsAsItsBytes", RegistryValue{kRegDword, {2, 1}}, {}, "258"},
+    {"PathOfSizeZeroCannotBeRead", RegistryValue{kRegSz, ""}, kFolder, kThrows},
     {"ExpandSzPathTriesFolder", RegistryValue{kRegExpandSz, kTool + '\0'}, kFolder, kFolderTool},
     {"PathOver1024BytesTriesTheFolder", Sz(kLong + "y"), kFolder, kFolderTool},
     {"FolderEndingInBackslashStillGetsTheSeparator", {}, kFolder + "\\", kDoubledTool},
-    {"FolderWhoseToolIsNoNormalFile", {}, "C:\\Hidden", kMessage},
-    {"NothingRegistered", {}, {}, kMessage},
+    {"FolderWhoseToolIsNoNormalFile", {}, "C:\\Hidden", kNone},
+    {"NothingRegistered", {}, {}, kNone},
     // clang-format on
 };
 
-TEST(StartSysInfoTest, StartsTheToolOrShowsTheMessage) {
+TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
     for (const Row& row : kRows) {
         SCOPED_TRACE(row.name);
-        zevodave::testing::FakePlatform platform;
-        platform.files = {kFolderTool, kDoubledTool};
-        platform.missing = {kGone};
+        zevodave::testing::FakeRegistry registry;
+        registry.files = {kFolderTool, kDoubledTool};
         if (row.path)
-            platform.values[kPathValue] = *row.path;
+            registry.values[kPathValue] = *row.path;
         if (row.folder)
-            platform.values[kFolderValue] = Sz(*row.folder);
-        StartSysInfo(platform, [&platform] { platform.started.push_back(kMessage); });
-        EXPECT_EQ(platform.started, std::vector{row.outcome});
+            registry.values[kFolderValue] = Sz(*row.folder);
+        if (row.tool == kThrows)
+            EXPECT_THROW(RegisteredTool(registry), std::runtime_error);
+        else
+            EXPECT_EQ(RegisteredTool(registry), row.tool);
+    }
+}
+
+TEST(GetKeyValueTest, FailureEmptiesTheValueWhateverItHeld) {
+    zevodave::testing::FakeRegistry registry;
+    registry.values[kFolderValue] = {kRegExpandSz, kTool + '\0'};
+    for (const std::string& name : {kPathValue, kFolderValue}) {
+        std::string keyVal = "before";
+        const std::size_t bar = name.find('|');
+        EXPECT_FALSE(GetKeyValue(registry, kHKeyLocalMachine, name.substr(0, bar),
+                                 name.substr(bar + 1), keyVal));
+        EXPECT_EQ(keyVal, "");
+    }
+}
+
+TEST(StartSysInfoTest, StartsTheToolOrShowsTheMessage) {
+    struct StartRow {
+        const char* name;
+        std::string tool;
+        bool unreadable;
+        bool startable;
+        bool started;
+    };
+    const StartRow rows[] = {
+        {"FoundToolStarts", kTool, false, true, true},
+        {"NoToolShowsTheMessage", kNone, false, true, false},
+        {"ToolThatFailsToStartShowsTheMessage", kTool, false, false, false},
+        {"UnreadableLookupShowsTheMessage", kTool, true, true, false},
+    };
+    for (const StartRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        zevodave::testing::FakePlatform platform;
+        platform.tool = row.tool;
+        platform.unreadable = row.unreadable;
+        platform.startable = row.startable;
+        int messages = 0;
+        StartSysInfo(platform, [&messages] { ++messages; });
+        EXPECT_EQ(platform.started, row.started ? std::vector{kTool} : std::vector<std::string>{});
+        EXPECT_EQ(messages, row.started ? 0 : 1);
     }
 }
 

@@ -1,6 +1,6 @@
 // The Windows layer against the real registry, file system and process start.
 
-#include "platform.h"
+#include "platform_win.h"
 #include "sandbox.h"
 
 #include <gtest/gtest.h>
@@ -45,7 +45,7 @@ TEST_P(ReadValueTest, ReadsWhatTheRegistryHolds) {
     const ReadRow& row = GetParam();
     const test::Sandbox sandbox;
     sandbox.SetValue(kTestKey, kValueName, row.type, row.stored, row.denyWriting);
-    const auto read = MakePlatform()->ReadValue(kHKeyLocalMachine, row.readKey, row.readName);
+    const auto read = MakeRegistry()->ReadValue(kHKeyLocalMachine, row.readKey, row.readName);
     ASSERT_EQ(read.has_value(), row.found);
     if (read) {
         EXPECT_EQ((std::pair<DWORD, std::string>(read->type, read->bytes)),
@@ -77,11 +77,21 @@ class NormalFileExistsTest : public ::testing::TestWithParam<FileRow> {};
 TEST_P(NormalFileExistsTest, FindsOnlyNormalFiles) {
     const test::Sandbox sandbox;
     sandbox.Add("Tool\\tool.exe", GetParam().attributes);
-    EXPECT_EQ(MakePlatform()->NormalFileExists(sandbox.Path(GetParam().asked)), GetParam().exists);
+    EXPECT_EQ(MakeRegistry()->NormalFileExists(sandbox.Path(GetParam().asked)), GetParam().exists);
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, NormalFileExistsTest, ::testing::ValuesIn(kFileRows),
                          test::kRowName);
+
+// The lookup itself is proved against a fake registry; here, that the real
+// one reaches MSINFO32.EXE through a folder value in a key nobody may write.
+TEST(FindToolTest, FindsMsinfo32InTheRegisteredFolder) {
+    const test::Sandbox sandbox;
+    const std::string tool = sandbox.Add("MSInfo\\MSINFO32.EXE");
+    sandbox.SetValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", REG_SZ,
+                     sandbox.Path("MSInfo") + '\0', true);
+    EXPECT_EQ(MakePlatform()->FindTool(), tool);
+}
 
 TEST(StartProgramTest,
      StartsTheNamedProgramNotADecoyInANormalWindowWithoutWaitingAndFailsForAMissingOne) {

@@ -1,7 +1,7 @@
 // The Windows services behind System Info: the registry, the file system and
 // process start, through the ANSI entry points.
 
-#include "platform.h"
+#include "platform_win.h"
 
 #include <windows.h>
 
@@ -58,7 +58,7 @@ void CloseProcessHandles(const PROCESS_INFORMATION& process) {
     CloseHandle(process.hProcess);
 }
 
-class WindowsPlatform final : public Platform {
+class WindowsRegistry final : public Registry {
   public:
     std::optional<RegistryValue> ReadValue(std::uint32_t keyRoot, std::string_view keyName,
                                            std::string_view valueName) override {
@@ -85,6 +85,11 @@ class WindowsPlatform final : public Platform {
         const DWORD attributes = GetFileAttributesA(std::string(path).c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && (attributes & kNotNormalFile) == 0;
     }
+};
+
+class WindowsPlatform final : public Platform {
+  public:
+    std::string FindTool() override { return RegisteredTool(registry_); }
 
     bool StartProgram(std::string_view path) override {
         if (path.empty()) {
@@ -109,12 +114,19 @@ class WindowsPlatform final : public Platform {
         CloseProcessHandles(process);
         return true;
     }
+
+  private:
+    WindowsRegistry registry_;
 };
 
 } // namespace
 
 std::unique_ptr<Platform> MakePlatform() {
     return std::make_unique<WindowsPlatform>();
+}
+
+std::unique_ptr<Registry> MakeRegistry() {
+    return std::make_unique<WindowsRegistry>();
 }
 
 } // namespace zevodave

@@ -19,29 +19,11 @@ std::uint32_t DwordFromBytes(std::string_view bytes) {
     return number;
 }
 
-// Each press looks up afresh: the tool may have been installed since.
-bool FindAndStartTool(Platform& platform) {
-    std::string toolPath;
-    if (!GetKeyValue(platform, kHKeyLocalMachine, kSysInfoPathKey, kSysInfoPathValue, toolPath)) {
-        if (!GetKeyValue(platform, kHKeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue,
-                         toolPath))
-            return false;
-        // The separator goes in even after a trailing backslash: the doubled
-        // one is harmless to the file system.
-        toolPath += kSysInfoFileSuffix;
-        if (!platform.NormalFileExists(toolPath))
-            return false;
-    }
-    // An empty value names no program; some platforms would read an empty
-    // command line as a request for something else entirely.
-    return !toolPath.empty() && platform.StartProgram(toolPath);
-}
-
 } // namespace
 
-bool GetKeyValue(Platform& platform, std::uint32_t keyRoot, std::string_view keyName,
+bool GetKeyValue(Registry& registry, std::uint32_t keyRoot, std::string_view keyName,
                  std::string_view subKeyRef, std::string& keyVal) {
-    const std::optional<RegistryValue> value = platform.ReadValue(keyRoot, keyName, subKeyRef);
+    const std::optional<RegistryValue> value = registry.ReadValue(keyRoot, keyName, subKeyRef);
     if (!value || value->bytes.size() > kValueBufferSize) {
         keyVal.clear();
         return false;
@@ -69,9 +51,25 @@ bool GetKeyValue(Platform& platform, std::uint32_t keyRoot, std::string_view key
     }
 }
 
+std::string RegisteredTool(Registry& registry) {
+    std::string toolPath;
+    if (GetKeyValue(registry, kHKeyLocalMachine, kSysInfoPathKey, kSysInfoPathValue, toolPath))
+        return toolPath;
+    if (!GetKeyValue(registry, kHKeyLocalMachine, kSysInfoFolderKey, kSysInfoFolderValue, toolPath))
+        return {};
+    // The separator goes in even after a trailing backslash: the doubled one
+    // is harmless to the file system.
+    toolPath += kSysInfoFileSuffix;
+    return registry.NormalFileExists(toolPath) ? toolPath : std::string{};
+}
+
+// Each press looks up afresh: the tool may have been installed since.
 void StartSysInfo(Platform& platform, const std::function<void()>& showUnavailable) {
     try {
-        if (FindAndStartTool(platform))
+        // An empty path names no program; some platforms would read an empty
+        // command line as a request for something else entirely.
+        const std::string tool = platform.FindTool();
+        if (!tool.empty() && platform.StartProgram(tool))
             return;
     } catch (const std::exception&) {
         // A value that cannot be read means the same to the user as no tool.
