@@ -102,6 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
         Typed{2, "*10^-1", At(10)}, Typed{2, "*10^-2", At(11)},
         Typed{2, "\u00e4\u00e4\u00e4\u00e4-2", At(11)}, Typed{2, "\u00c4\u00d6\u00dc3", At(0)},
         Typed{2, "*10^3", Keep}, Typed{2, "00000", Keep}, Typed{2, "10^-1", Keep},
+        Typed{2, "*10^-0", Keep}, Typed{2, "*10^-3", Keep},
         Typed{2, "-1e999", Keep},
         // Tolerances by exact value.
         Typed{3, "5", At(2)}, Typed{3, "10 %", At(3)}, Typed{3, "1.0", At(0)},

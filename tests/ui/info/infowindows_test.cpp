@@ -6,11 +6,13 @@
 #include "frmabout.h"
 #include "frmhelp.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -82,6 +84,7 @@ class InfoWindowsTest : public QObject {
         QTest::newRow("help: Enter presses OK") << "frmHelp" << Qt::Key_Return << true;
         QTest::newRow("help: Space presses OK") << "frmHelp" << Qt::Key_Space << true;
         QTest::newRow("help: Escape does nothing") << "frmHelp" << Qt::Key_Escape << false;
+        QTest::newRow("help: Alt+F4 closes it") << "frmHelp" << Qt::Key_F4 << true;
         QTest::newRow("about: Enter presses OK") << "frmAbout" << Qt::Key_Return << true;
         QTest::newRow("about: Escape closes it") << "frmAbout" << Qt::Key_Escape << true;
     }
@@ -92,9 +95,27 @@ class InfoWindowsTest : public QObject {
         QFETCH(bool, closes);
         Open(name);
         QCOMPARE(QApplication::focusWidget()->property("text"), "OK");
-        QTest::keyClick(QApplication::focusWidget(), key);
+        if (key == Qt::Key_F4) // what the close box and Alt+F4 ask of the window
+            QTimer::singleShot(0, window, [this] { window->windowHandle()->close(); });
+        else
+            QTest::keyClick(QApplication::focusWidget(), key);
         QTest::qWait(kSettleMs);
         QCOMPARE(window.isNull(), closes);
+    }
+
+    // Both open centred on the screen, and a screen reader announces each as
+    // a window named by its caption.
+    void centredAndAnnounced() {
+        for (const QString name : {"frmHelp", "frmAbout"}) {
+            Open(name);
+            const QPoint offset =
+                window->frameGeometry().center() - window->screen()->availableGeometry().center();
+            QVERIFY2(offset.manhattanLength() <= 2, qPrintable(name));
+            QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(window);
+            QCOMPARE(seen->role(), QAccessible::Dialog);
+            QCOMPARE(seen->text(QAccessible::Name), window->windowTitle());
+            delete window.data();
+        }
     }
 
     // The message leaves the about window open; a tool installed since starts
@@ -109,13 +130,15 @@ class InfoWindowsTest : public QObject {
         QCOMPARE(message->windowTitle(), "Zevodave");
         QCOMPARE(message->icon(), QMessageBox::NoIcon);
         QCOMPARE(message->buttons(), QList{message->button(QMessageBox::Ok)});
+        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(message);
+        QCOMPARE(seen->role(), QAccessible::AlertMessage);
+        QCOMPARE(seen->text(QAccessible::Name), "Zevodave");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(message.isNull());
         QTest::qWait(kSettleMs);
         QVERIFY(window && window->isVisible());
 
-        platform->values["SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH"] = {zevodave::kRegSz,
-                                                                              "/opt/sysinfo"};
+        platform->tool = "/opt/sysinfo";
         QTest::mouseClick(window->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
         QCOMPARE(platform->started, std::vector<std::string>{"/opt/sysinfo"});
 
