@@ -255,6 +255,15 @@ void frmResistor::cboBand_Click(int index) {
     txtValues->setText(ToQString(ResistanceText(
         cboBand[kFirstDigitBand]->currentIndex(), cboBand[kSecondDigitBand]->currentIndex(),
         cboBand[kMultiplierBand]->currentIndex(), cboBand[kToleranceBand]->currentIndex())));
+    emit BandsChanged();
+}
+
+int frmResistor::BandPosition(int band) const {
+    return cboBand[band]->currentIndex();
+}
+
+void frmResistor::ChooseBand(int band, int position) {
+    SetListIndex(band, position);
 }
 
 void frmResistor::SetListIndex(int band, int position) {

@@ -27,6 +27,15 @@ class frmResistor : public QMainWindow {
     explicit frmResistor(QWidget* parent = nullptr);
     ~frmResistor() override;
 
+    // What the companion windows read and set: a band list's position, and a
+    // position chosen as the user would, its handling run.
+    int BandPosition(int band) const;
+    void ChooseBand(int band, int position);
+
+  signals:
+    // A band's choice was handled; every list shows its position by now.
+    void BandsChanged();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
