@@ -9,7 +9,8 @@ cd "$(dirname "$0")"
 RUN_PACKAGES=(qt6-qpa-plugins libxcb-cursor0 fontconfig fonts-dejavu-core)
 
 need_packages "${BUILD_PACKAGES[@]}" "${RUN_PACKAGES[@]}"
-configure_and_build build
+# Only the program: the tests are ./test.sh's to build.
+BUILD_TARGETS=zevodave configure_and_build build
 
 if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
     echo "Built build/app/zevodave, but there is no desktop to show it on" \

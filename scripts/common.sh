@@ -26,15 +26,16 @@ need_packages() {
         "${missing[@]}"
 }
 
-# configure_and_build BUILD_DIR [cmake options...]
+# configure_and_build BUILD_DIR [cmake options...]: everything, or only the
+# targets named in BUILD_TARGETS.
 configure_and_build() {
     local dir="$1"
     shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@" >/dev/null
-    cmake --build "$dir"
+    cmake --build "$dir" ${BUILD_TARGETS:+--target $BUILD_TARGETS}
 }
 
-jobs() { nproc 2>/dev/null || echo 2; }
+cpu_count() { nproc 2>/dev/null || echo 2; }
 
 # A German locale (decimal comma) for the tests that prove typed numbers
 # read the same in every locale.

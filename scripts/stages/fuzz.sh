@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
-# libFuzzer over the engine's readings of text: LeadingNumber, TypedPosition
-# for every band, and the colour code text. Each target starts from its seed
-# corpus under tests/fuzz/corpus and runs FUZZ_SECONDS (default 60) seconds;
-# an input that crashes or breaks a property is kept under build-fuzz/crashes.
+# libFuzzer over the engine's readings of typed text: LeadingNumber,
+# TypedPosition for every band, the colour code text and the whole value. It
+# starts from the seed corpus under tests/fuzz/corpus and runs FUZZ_SECONDS
+# (default 60) seconds; an input that crashes or breaks a property is kept
+# under build-fuzz/crashes.
 #
-#   ./test.sh fuzz [TARGET...]     targets: leading_number typed_position colour_value
+#   ./test.sh fuzz
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 . scripts/common.sh
 
 seconds="${FUZZ_SECONDS:-60}"
-targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(leading_number typed_position colour_value)
+targets=(engine)
 
 need_packages cmake ninja-build g++ clang libclang-rt-14-dev
 need_comma_locale

@@ -19,7 +19,7 @@ export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan
 export LSAN_OPTIONS="suppressions=$PWD/tests/sanitize/lsan.supp:print_suppressions=0"
 
 status=0
-QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j "$(jobs)" || status=$?
+QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j "$(cpu_count)" || status=$?
 if compgen -G "$reports/*" >/dev/null; then
     cat "$reports"/* >&2
     echo "sanitize: $(ls "$reports" | wc -l) sanitizer report(s), see above" >&2

@@ -28,4 +28,4 @@ wineserver -p >/dev/null 2>&1
 trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
 wine wineboot >/dev/null 2>&1
 
-ctest --test-dir "$build" --output-on-failure -j "$(jobs)"
+ctest --test-dir "$build" --output-on-failure -j "$(cpu_count)"

@@ -44,7 +44,6 @@ TEST(Bands, NothingChosenAndWhatNoColourCanHoldAreBlack) {
     for (std::string_view none :
          {BandColor(-1), BandColor(12), ToleranceColor(-1), ToleranceColor(5), SwatchColor(4, 0)})
         EXPECT_EQ(none, "");
-    EXPECT_EQ(ColourValue(""), 0u);
     EXPECT_EQ(ColourValue("&H1FFFFFFFF&"), 0u);
     EXPECT_EQ(ColourValue(kWhiteText), 0xFFFFFFu);
     EXPECT_EQ(ColourValue(kBlackText), 0u);
@@ -62,22 +61,22 @@ TEST(Bands, WhiteTextOnlyOnBlackAndBlueOfTheDigitAndMultiplierLists) {
     }
 }
 
+// Each band's field text for positions -1 to 12; "=" where the field keeps
+// what it shows. Nothing chosen must not read as Gold's "*10^-1".
 TEST(Bands, FieldTextsInEachBandsOwnForm) {
-    using Text = std::optional<std::string>;
-    EXPECT_EQ(FieldText(0, 7), Text("7"));
-    EXPECT_EQ(FieldText(1, -1), Text("-1"));
-    EXPECT_EQ(FieldText(2, 0), Text("*10^0"));
-    EXPECT_EQ(FieldText(2, 9), Text("*10^9"));
-    EXPECT_EQ(FieldText(2, 10), Text("*10^-1"));
-    EXPECT_EQ(FieldText(2, 11), Text("*10^-2"));
-    // Nothing chosen must not read as Gold's "*10^-1".
-    EXPECT_EQ(FieldText(2, -1), Text(""));
-    EXPECT_EQ(FieldText(2, 12), Text(""));
-    EXPECT_EQ(FieldText(3, 0), Text("1 %"));
-    EXPECT_EQ(FieldText(3, 4), Text("20 %"));
-    EXPECT_EQ(FieldText(3, -1), std::nullopt);
-    EXPECT_EQ(FieldText(3, 5), std::nullopt);
-    EXPECT_EQ(FieldText(4, 0), std::nullopt);
+    const char* expected[] = {
+        "-1|0|1|2|3|4|5|6|7|8|9|10|11|12",
+        "-1|0|1|2|3|4|5|6|7|8|9|10|11|12",
+        "|*10^0|*10^1|*10^2|*10^3|*10^4|*10^5|*10^6|*10^7|*10^8|*10^9|*10^-1|*10^-2|",
+        "=|1 %|2 %|5 %|10 %|20 %|=|=|=|=|=|=|=|=",
+        "=|=|=|=|=|=|=|=|=|=|=|=|=|=",
+    };
+    for (int band = 0; band <= kBandCount; ++band) {
+        std::string texts;
+        for (int position = -1; position <= 12; ++position)
+            texts += FieldText(band, position).value_or("=") + (position < 12 ? "|" : "");
+        EXPECT_EQ(texts, expected[band]);
+    }
 }
 
 TEST(ResistanceText, LineGrowsBandByBand) {
