@@ -50,7 +50,8 @@ std::string_view BandColor(int position) {
 }
 
 std::string_view ToleranceColor(int position) {
-    return IsToleranceRow(position) ? kToleranceRows[position].colourCode : std::string_view{};
+    return IsToleranceRow(position) ? kColourRows[kToleranceRows[position].colourRow].colourCode
+                                    : std::string_view{};
 }
 
 std::string_view SwatchColor(int band, int position) {

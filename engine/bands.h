@@ -54,20 +54,21 @@ inline constexpr std::array<ColourRow, 12> kColourRows{{
     {"Silver", "&H00E0E0E0&", -2, {".", "", " ohm"}, false},
 }};
 
-// One entry of the tolerance list. Its field text ("5 %") and its suffix on
-// the result line (" +/- 5%") are both written from the percentage.
+// One entry of the tolerance list, painted like the colour row of the same
+// colour ("None" shows white). Its field text ("5 %") and its suffix on the
+// result line (" +/- 5%") are both written from the percentage.
 struct ToleranceRow {
     std::string_view entry;
-    std::string_view colourCode;
+    std::size_t colourRow; // in kColourRows
     int percent;
 };
 
 inline constexpr std::array<ToleranceRow, 5> kToleranceRows{{
-    {"Brown", "&H00004080&", 1},
-    {"Red", "&H000000FF&", 2},
-    {"Gold", "&H00C0FFFF&", 5},
-    {"Silver", "&H00E0E0E0&", 10},
-    {"None", "&H00FFFFFF&", 20},
+    {"Brown", 1, 1},
+    {"Red", 2, 2},
+    {"Gold", 10, 5},
+    {"Silver", 11, 10},
+    {"None", 9, 20},
 }};
 
 // Text colours laid over a painted list (short form of the colour code text).
