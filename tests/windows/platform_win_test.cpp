@@ -15,73 +15,48 @@ constexpr const char* kValueName = "Stored";
 // The longest value the layer reads, its terminating zero included.
 constexpr std::size_t kLongest = 1024;
 
+// What the registry holds, and what the layer reads of it (nullopt: absent).
 struct ReadRow {
     const char* name;
-    DWORD type;
-    std::string stored;
-    bool found = true; // else the layer reports the value absent
-    bool denyWriting = false;
-    const char* readKey = kTestKey;
-    const char* readName = kValueName;
+    std::string stored; // a string value, terminating zero included
+    bool denyWriting;
+    const char* readKey;
+    bool found;
 };
 
-const ReadRow kReadRows[] = {
-    // clang-format off
-    {"StringReadsWithItsZero", REG_SZ, "C:\\tool.exe\0"s},
-    {"StringOf1024BytesWithItsZeroReadsWhole", REG_SZ, std::string(kLongest - 1, 'x') + '\0'},
-    {"StringOf1025BytesIsAbsent", REG_SZ, std::string(kLongest, 'x') + '\0', false},
-    {"StringWithoutZeroReadsWhole", REG_SZ, "C:\\tool.exe"},
-    {"NumberReadsAsItsFourBytes", REG_DWORD, "\x02\x01\0\0"s},
-    {"ExpandableStringReadsUnexpanded", REG_EXPAND_SZ, "%SystemRoot%\\tool.exe\0"s},
-    {"KeyThatDeniesWritingStillReads", REG_SZ, "C:\\tool.exe\0"s, true, true},
-    {"MissingValueIsAbsent", REG_SZ, "C:\\tool.exe\0"s, false, false, kTestKey, "Other"},
-    {"MissingKeyIsAbsent", REG_SZ, "C:\\tool.exe\0"s, false, false, "SOFTWARE\\ZevodaveTest\\No"},
-    // clang-format on
-};
-
-class ReadValueTest : public ::testing::TestWithParam<ReadRow> {};
-
-TEST_P(ReadValueTest, ReadsWhatTheRegistryHolds) {
-    const ReadRow& row = GetParam();
-    const test::Sandbox sandbox;
-    sandbox.SetValue(kTestKey, kValueName, row.type, row.stored, row.denyWriting);
-    const auto read = MakeRegistry()->ReadValue(kHKeyLocalMachine, row.readKey, row.readName);
-    ASSERT_EQ(read.has_value(), row.found);
-    if (read) {
-        EXPECT_EQ((std::pair<DWORD, std::string>(read->type, read->bytes)),
-                  std::pair(row.type, row.stored));
+TEST(ReadValueTest, ReadsOnlyWithReadRightsAndOnlyWhatTheBufferHolds) {
+    const ReadRow rows[] = {
+        {"1024 bytes with the zero read whole", std::string(kLongest - 1, 'x') + '\0', false,
+         kTestKey, true},
+        {"1025 bytes are absent", std::string(kLongest, 'x') + '\0', false, kTestKey, false},
+        {"a key that denies writing still reads", "C:\\tool.exe\0"s, true, kTestKey, true},
+        {"a missing key is absent", "C:\\tool.exe\0"s, false, "SOFTWARE\\ZevodaveTest\\No", false},
+    };
+    for (const ReadRow& row : rows) {
+        SCOPED_TRACE(row.name);
+        const test::Sandbox sandbox;
+        sandbox.SetValue(kTestKey, kValueName, REG_SZ, row.stored, row.denyWriting);
+        const auto read = MakeRegistry()->ReadValue(kHKeyLocalMachine, row.readKey, kValueName);
+        EXPECT_EQ(read ? std::optional(std::pair(read->type, read->bytes)) : std::nullopt,
+                  row.found ? std::optional(std::pair(kRegSz, row.stored)) : std::nullopt);
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Registry, ReadValueTest, ::testing::ValuesIn(kReadRows), test::kRowName);
-
-struct FileRow {
-    const char* name;
-    DWORD attributes; // of Tool\tool.exe
-    const char* asked;
-    bool exists;
-};
-
-const FileRow kFileRows[] = {
-    {"NormalFileExists", FILE_ATTRIBUTE_NORMAL, "Tool\\tool.exe", true},
-    {"HiddenFileIsAbsent", FILE_ATTRIBUTE_HIDDEN, "Tool\\tool.exe", false},
-    {"SystemFileIsAbsent", FILE_ATTRIBUTE_SYSTEM, "Tool\\tool.exe", false},
-    {"FolderIsAbsent", FILE_ATTRIBUTE_NORMAL, "Tool", false},
-    {"QuestionMarkMatchesNoFile", FILE_ATTRIBUTE_NORMAL, "Tool\\too?.exe", false},
-    {"StarMatchesNoFile", FILE_ATTRIBUTE_NORMAL, "Tool\\*.exe", false},
-    {"MissingFileIsAbsent", FILE_ATTRIBUTE_NORMAL, "Tool\\other.exe", false},
-};
-
-class NormalFileExistsTest : public ::testing::TestWithParam<FileRow> {};
-
-TEST_P(NormalFileExistsTest, FindsOnlyNormalFiles) {
-    const test::Sandbox sandbox;
-    sandbox.Add("Tool\\tool.exe", GetParam().attributes);
-    EXPECT_EQ(MakeRegistry()->NormalFileExists(sandbox.Path(GetParam().asked)), GetParam().exists);
+TEST(NormalFileExistsTest, FindsOnlyNormalFilesNamedExactly) {
+    const std::tuple<DWORD, const char*, bool> rows[] = {
+        {FILE_ATTRIBUTE_NORMAL, "Tool\\tool.exe", true},
+        {FILE_ATTRIBUTE_HIDDEN, "Tool\\tool.exe", false},
+        {FILE_ATTRIBUTE_SYSTEM, "Tool\\tool.exe", false},
+        {FILE_ATTRIBUTE_NORMAL, "Tool", false},
+        {FILE_ATTRIBUTE_NORMAL, "Tool\\*.exe", false},
+    };
+    for (const auto& [attributes, asked, exists] : rows) {
+        const test::Sandbox sandbox;
+        sandbox.Add("Tool\\tool.exe", attributes);
+        EXPECT_EQ(MakeRegistry()->NormalFileExists(sandbox.Path(asked)), exists)
+            << asked << ' ' << attributes;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Files, NormalFileExistsTest, ::testing::ValuesIn(kFileRows),
-                         test::kRowName);
 
 // The lookup itself is proved against a fake registry; here, that the real
 // one reaches MSINFO32.EXE through a folder value in a key nobody may write.

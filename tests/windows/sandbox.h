@@ -28,9 +28,6 @@ inline constexpr const char* kFinished = ".finished";
 inline constexpr std::chrono::seconds kHoldLimit{10};
 inline constexpr std::chrono::milliseconds kPollInterval{20};
 
-// Names each row's test after the row.
-inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.name); };
-
 inline std::string OwnPath() {
     std::string self(MAX_PATH, '\0');
     self.resize(GetModuleFileNameA(nullptr, self.data(), self.size()));

@@ -40,16 +40,4 @@ TEST(VersionRecordTest, HoldsTheProgramsTextsAndVersion) {
               (std::array{high, low, high, low}));
 }
 
-TEST(ProgramIconTest, FileCarriesTheIconIn48By48) {
-    // The icon group's directory: three 16-bit header fields, then one entry
-    // per picture, starting with its width and height in a byte each.
-    constexpr std::size_t kFirstEntry = 6;
-    constexpr BYTE kIconSize = 48;
-    const HRSRC group = FindResourceA(nullptr, MAKEINTRESOURCEA(1), RT_GROUP_ICON);
-    ASSERT_GT(SizeofResource(nullptr, group), kFirstEntry + 1) << "no icon";
-    const auto* entry =
-        static_cast<const BYTE*>(LockResource(LoadResource(nullptr, group))) + kFirstEntry;
-    EXPECT_EQ((std::array{entry[0], entry[1]}), (std::array{kIconSize, kIconSize}));
-}
-
 } // namespace
