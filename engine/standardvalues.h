@@ -23,7 +23,7 @@ struct SeriesRow {
 };
 
 // A series is named by its position here, as a list shows them.
-inline constexpr std::array<SeriesRow, 3> kSeries{{{"E6", 4}, {"E12", 2}, {"E24", 1}}};
+inline constexpr auto kSeries = std::to_array<SeriesRow>({{"E6", 4}, {"E12", 2}, {"E24", 1}});
 
 enum class Direction { Down, Up };
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 namespace zevodave {
 
@@ -11,37 +12,36 @@ namespace {
 
 constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kDigits = "0123456789";
-// The ohm sign is read as the Greek capital omega it stands for.
-constexpr std::string_view kOhmSign = "\u2126";
-constexpr std::string_view kOmega = "\u03A9";
-constexpr std::array<std::string_view, 3> kToleranceSigns{"+/-", "+-", "\u00B1"};
+constexpr auto kToleranceSigns = std::to_array<std::string_view>({"+/-", "+-", "\u00B1"});
 // "1,000" might be one thousand or one.
 constexpr std::size_t kThousandsGroup = 3;
 constexpr std::size_t kFiveBandFigures = 3;
 constexpr int kMilli = -1;
 constexpr int kFinestSeries = static_cast<int>(kSeries.size()) - 1;
+// "m" is milli and "M" mega: symbols starting with either are read as
+// written, the others and the unit words in any case.
+constexpr char kMilliOrMega = 'm';
 
-// A unit symbol and its size in thousands. "m" is milli and "M" mega, so
-// those are read as written; the others in any case.
+// A unit symbol and its size in thousands. Where one symbol starts another,
+// the longer comes first.
 struct UnitSymbol {
     std::string_view text;
     int unit;
-    bool anyCase;
 };
 
-constexpr std::array<UnitSymbol, 11> kUnitSymbols{{
-    {"R", 0, true},
-    {"\u03A9", 0, true},
-    {"k", 1, true},
-    {"k\u03A9", 1, true},
-    {"M", 2, false},
-    {"M\u03A9", 2, false},
-    {"Meg", 2, true},
-    {"G", 3, true},
-    {"G\u03A9", 3, true},
-    {"m", kMilli, false},
-    {"m\u03A9", kMilli, false},
-}};
+constexpr auto kUnitSymbols = std::to_array<UnitSymbol>({
+    {"R", 0},
+    {"\u03A9", 0},
+    {"k\u03A9", 1},
+    {"k", 1},
+    {"Meg", 2},
+    {"M\u03A9", 2},
+    {"M", 2},
+    {"G\u03A9", 3},
+    {"G", 3},
+    {"m\u03A9", kMilli},
+    {"m", kMilli},
+});
 
 constexpr std::string_view kNoNumber = "No value found: type a number with an optional unit and "
                                        "tolerance, such as 4k7, 4.7 Kilohm or 4700 5%.";
@@ -61,8 +61,8 @@ std::string_view LeadingDigits(std::string_view text) {
     return text.substr(0, text.find_first_not_of(kDigits));
 }
 
-char AsciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+int Lower(char c) {
+    return std::tolower(static_cast<unsigned char>(c));
 }
 
 bool StartsWith(std::string_view text, std::string_view prefix, bool anyCase) {
@@ -70,21 +70,7 @@ bool StartsWith(std::string_view text, std::string_view prefix, bool anyCase) {
         return text.starts_with(prefix);
     return text.size() >= prefix.size() &&
            std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char a, char b) { return AsciiLower(a) == AsciiLower(b); });
-}
-
-std::string WithOmega(std::string_view text) {
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size();) {
-        if (text.substr(i).starts_with(kOhmSign)) {
-            result += kOmega;
-            i += kOhmSign.size();
-        } else {
-            result += text[i++];
-        }
-    }
-    return result;
+                      [](char a, char b) { return Lower(a) == Lower(b); });
 }
 
 struct UnitMatch {
@@ -92,27 +78,26 @@ struct UnitMatch {
     int unit = 0;
 };
 
-// The longest unit symbol or word the text starts with ("Megohm" over "Meg"
-// over "M"); none is a length of 0, ohm.
+// The unit word or symbol the text starts with, the longest where several
+// do ("Megohm" over "Meg" over "M"); none is a length of 0, ohm.
 UnitMatch MatchUnit(std::string_view text) {
-    UnitMatch best;
-    const auto consider = [&](std::string_view symbol, int unit, bool anyCase) {
-        if (symbol.size() > best.length && StartsWith(text, symbol, anyCase))
-            best = {symbol.size(), unit};
-    };
-    for (const UnitSymbol& symbol : kUnitSymbols)
-        consider(symbol.text, symbol.unit, symbol.anyCase);
-    for (int unit = 0; unit < kUnitCount; ++unit)
-        consider(UnitWord(unit), unit, true);
-    return best;
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        if (StartsWith(text, UnitWord(unit), true))
+            return {UnitWord(unit).size(), unit};
+    }
+    for (const UnitSymbol& symbol : kUnitSymbols) {
+        if (StartsWith(text, symbol.text, Lower(symbol.text.front()) != kMilliOrMega))
+            return {symbol.text.size(), symbol.unit};
+    }
+    return {};
 }
 
 int TolerancePosition(std::string_view percent) {
-    for (std::size_t position = 0; position < kToleranceRows.size(); ++position) {
-        if (percent == std::to_string(kToleranceRows[position].percent))
-            return static_cast<int>(position);
-    }
-    return kNoPosition;
+    const auto row = std::ranges::find_if(kToleranceRows, [&](const ToleranceRow& row) {
+        return percent == std::to_string(row.percent);
+    });
+    return row == kToleranceRows.end() ? kNoPosition
+                                       : static_cast<int>(row - kToleranceRows.begin());
 }
 
 std::string ToleranceRefusal() {
@@ -130,7 +115,9 @@ std::string Refusal(const Decimal& value) {
     if (top > kHighestExponent + 1)
         return text + " is more than four bands can show: the largest value is " +
                ValueText({std::string(kBandFigures, '9'), kHighestExponent}) + ".";
-    if (figures > kBandFigures && top > kLowestExponent) {
+    // From a tenth of an ohm up, only a third figure keeps the bands from
+    // showing a value.
+    if (top > kLowestExponent) {
         const int unit = UnitOf(value);
         const auto neighbour = [&](Direction direction) {
             return NumberText(SeriesNeighbour(kFinestSeries, value, direction), unit);
@@ -172,8 +159,7 @@ std::optional<BandPositions> ValueBands(const Decimal& value) {
 
 ValueReading ReadWholeValue(std::string_view text) {
     ValueReading reading;
-    const std::string omega = WithOmega(text);
-    std::string_view rest = TrimEnd(TrimStart(omega));
+    std::string_view rest = TrimEnd(TrimStart(text));
 
     if (rest.ends_with('%')) {
         rest = TrimEnd(rest.substr(0, rest.size() - 1));
@@ -207,9 +193,10 @@ ValueReading ReadWholeValue(std::string_view text) {
     }
     const std::string_view unitText = TrimStart(rest);
     const UnitMatch unit = MatchUnit(unitText);
-    const bool unitFollows = unit.length > 0 && unitText.size() == rest.size();
+    const bool unitFollows = unitText.size() == rest.size();
     rest = unitText.substr(unit.length);
     // The letter code: the unit stands where the decimal sign would ("4k7").
+    // Without a unit, what follows the number never starts with a digit.
     if (!decimalSign && unitFollows && LeadingDigits(rest) == rest) {
         fraction = rest;
         rest = {};
