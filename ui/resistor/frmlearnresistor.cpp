@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <initializer_list>
 #include <string_view>
 
 namespace zevodave {
@@ -41,7 +42,6 @@ QLabel* NewText(QWidget* parent, const QString& name, const QString& accessibleN
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setAccessibleName(accessibleName);
-    label->setTextFormat(Qt::PlainText);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // Room for the longest text it shows, so the window never changes size.
@@ -105,22 +105,19 @@ void frmLearnResistor::CreateControls() {
     auto* lblValue = NewCaption(this, "lblValue", "&Value", txtValue);
     lblMessage = NewText(this, "lblMessage", "Message", kMessageLines);
 
-    auto* steps = new QHBoxLayout;
-    steps->addWidget(lblSeries);
-    steps->addWidget(cboSeries);
-    steps->addStretch();
-    steps->addWidget(cmdPrevious);
-    steps->addWidget(cmdNext);
-    auto* value = new QHBoxLayout;
-    value->addWidget(lblValue);
-    value->addWidget(txtValue);
     auto* column = new QVBoxLayout(this);
     column->addWidget(picResistor, 0, Qt::AlignHCenter);
-    column->addWidget(lblWorking);
-    column->addWidget(lblStandard);
-    column->addLayout(steps);
-    column->addLayout(value);
-    column->addWidget(lblMessage);
+    for (const auto& row : std::initializer_list<std::initializer_list<QWidget*>>{
+             {lblWorking},
+             {lblStandard},
+             {lblSeries, cboSeries, cmdPrevious, cmdNext},
+             {lblValue, txtValue},
+             {lblMessage}}) {
+        auto* line = new QHBoxLayout;
+        for (QWidget* control : row)
+            line->addWidget(control);
+        column->addLayout(line);
+    }
     setFixedSize(sizeHint());
     txtValue->setFocus();
 
@@ -134,10 +131,10 @@ void frmLearnResistor::CreateControls() {
 // left; this window's frame is taken to be as thick as the main window's.
 void frmLearnResistor::PlaceBesideMainWindow() {
     const QRect main = mainWindow->frameGeometry();
+    const QRect screen = mainWindow->screen()->availableGeometry();
     const int frameWidth = width() + main.width() - mainWindow->width();
-    const int right = main.right() + 1;
-    const bool room = right + frameWidth <= mainWindow->screen()->availableGeometry().right() + 1;
-    move(room ? right : main.left() - frameWidth, main.top());
+    const QRect onTheRight(main.x() + main.width(), screen.y(), frameWidth, height());
+    move(screen.contains(onTheRight) ? onTheRight.x() : main.x() - frameWidth, main.y());
 }
 
 bool frmLearnResistor::eventFilter(QObject* watched, QEvent* event) {
