@@ -9,19 +9,15 @@ namespace zevodave {
 namespace {
 
 constexpr QSize kPictureSize(240, 60);
-
-// Across the picture in hundredths of its width, down it in hundredths of its
-// height. The three value bands sit close together near one end, the
-// tolerance band on its own near the other.
-constexpr int kHundred = 100;
-constexpr int kBodyLeft = 20;
-constexpr int kBodyRight = 80;
-constexpr int kBodyTop = 15;
-constexpr int kBodyBottom = 85;
-constexpr int kBodyRounding = 25;
-constexpr int kLeadThickness = 8;
-constexpr int kBandWidth = 5;
-constexpr std::array<int, kBandCount> kBandLeft{27, 36, 45, 67};
+// In pixels of the picture: the leads' length out of the body at either end
+// and the body's margin above and below; the three value bands sit close
+// together near one end, the tolerance band on its own near the other.
+constexpr int kLeadLength = 48;
+constexpr int kBodyMargin = 9;
+constexpr int kBodyRounding = 25; // per cent of the body's height
+constexpr int kLeadThickness = 5;
+constexpr int kBandWidth = 12;
+constexpr std::array<int, kBandCount> kBandLeft{65, 86, 108, 161};
 
 constexpr QRgb kBodyColour = 0xE6CFA0;
 constexpr QRgb kLeadColour = 0x8C8C8C;
@@ -50,20 +46,18 @@ void ResistorPicture::SetBands(const BandPositions& bands) {
 
 void ResistorPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const auto across = [this](int hundredths) { return width() * hundredths / kHundred; };
-    const auto down = [this](int hundredths) { return height() * hundredths / kHundred; };
-    const QRect body(QPoint(across(kBodyLeft), down(kBodyTop)),
-                     QPoint(across(kBodyRight), down(kBodyBottom)));
-
-    const int leadThickness = down(kLeadThickness);
-    painter.fillRect(0, body.center().y() - leadThickness / 2, width(), leadThickness,
-                     QColor(kLeadColour));
-    // Only the rounded body is smoothed; the bands keep sharp edges at any
-    // scale.
+    const QRect body(kLeadLength, kBodyMargin, width() - 2 * kLeadLength,
+                     height() - 2 * kBodyMargin);
+    QRect lead(0, 0, width(), kLeadThickness);
+    lead.moveCenter(body.center());
+    painter.fillRect(lead, QColor(kLeadColour));
+    // Only the rounded body is smoothed, its outline on whole pixels; the
+    // bands keep sharp edges at any scale.
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QColor(kOutlineColour));
     painter.setBrush(QColor(kBodyColour));
-    painter.drawRoundedRect(body, kBodyRounding, kBodyRounding, Qt::RelativeSize);
+    painter.drawRoundedRect(QRectF(body).adjusted(0.5, 0.5, -0.5, -0.5), kBodyRounding,
+                            kBodyRounding, Qt::RelativeSize);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
     for (int band = 0; band < kBandCount; ++band) {
@@ -72,7 +66,7 @@ void ResistorPicture::paintEvent(QPaintEvent*) {
             continue;
         painter.setBrush(position == kNoPosition ? QBrush(Qt::NoBrush)
                                                  : QBrush(Swatch(band, position)));
-        painter.drawRect(across(kBandLeft[band]), body.top(), across(kBandWidth), body.height());
+        painter.drawRect(kBandLeft[band], body.top(), kBandWidth, body.height());
     }
 }
 
