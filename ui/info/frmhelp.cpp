@@ -5,7 +5,6 @@
 #include "textconvert.h"
 #include "twips.h"
 
-#include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -66,15 +65,10 @@ frmHelp::frmHelp() : QDialog(nullptr) {
     OKButton->setFocus();
     connect(OKButton, &QPushButton::clicked, this, &frmHelp::OKButton_Click);
 
-    // Filled at once as well, so the window is never blank when the window
-    // manager shows it without activating it.
-    Form_Activate();
-}
-
-void frmHelp::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
-        Form_Activate();
-    QDialog::changeEvent(event);
+    // Caption and text never change, so setting them again at each
+    // activation would show nothing new: they are set once, before the
+    // window is first shown.
+    Form_Load();
 }
 
 // The window has no cancel button: Escape does nothing here.
@@ -84,7 +78,7 @@ void frmHelp::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void frmHelp::Form_Activate() {
+void frmHelp::Form_Load() {
     setWindowTitle(ToQString(kAppTitle) + ToQString(kCaptionSuffix));
     lblHelp->setText(ToQString(kHelpText));
 }

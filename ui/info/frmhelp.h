@@ -19,11 +19,10 @@ class frmHelp : public QDialog {
     frmHelp();
 
   protected:
-    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void Form_Activate();
+    void Form_Load();
     void OKButton_Click();
 
     QLabel* lblHelp = nullptr;
