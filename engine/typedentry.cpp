@@ -55,8 +55,8 @@ double ReadWhole(std::string_view digits, int base) {
 
 double ReadDecimal(std::string_view s) {
     std::size_t i = 0;
-    const bool negative = i < s.size() && s[i] == '-';
-    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+    const bool negative = s.starts_with('-');
+    if (negative || s.starts_with('+'))
         ++i;
 
     const std::size_t mantissaStart = i;
@@ -87,7 +87,7 @@ double ReadDecimal(std::string_view s) {
     const std::string_view mantissa = s.substr(mantissaStart, i - mantissaStart);
 
     long long exponent = 0;
-    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
+    if (s.find_first_of("EeDd", i) == i) {
         std::size_t j = i + 1;
         const bool negativeExponent = j < s.size() && s[j] == '-';
         if (j < s.size() && (s[j] == '+' || s[j] == '-'))
@@ -150,16 +150,15 @@ std::size_t CodePointCount(std::string_view text) {
     return count;
 }
 
-// The n-th character (from 1) when it is a single ASCII byte, else '\0'.
+// The n-th character (from 1) when it is an ASCII one, else '\0'.
 char AsciiAt(std::string_view text, std::size_t n) {
     std::size_t count = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (!StartsCodePoint(text[i]))
             continue;
         if (++count == n) {
-            const bool single = i + 1 == text.size() || StartsCodePoint(text[i + 1]);
             const bool ascii = static_cast<unsigned char>(text[i]) < 0x80;
-            return single && ascii ? text[i] : '\0';
+            return ascii ? text[i] : '\0';
         }
     }
     return '\0';
@@ -212,8 +211,7 @@ TypedOutcome TypedPosition(int band, std::string_view text) {
     switch (band) {
     case kFirstDigitBand:
     case kSecondDigitBand:
-        if (!(x < static_cast<int>(kDigitCount)))
-            return TypedOutcome::Reject();
+        // Also 9.5 up to 10 rounds past the list.
         return RoundedPosition(x, static_cast<int>(kDigitCount));
     case kMultiplierBand:
         return MultiplierPosition(text, x);

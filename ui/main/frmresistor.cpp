@@ -113,7 +113,6 @@ void frmResistor::CreateControls() {
         list->setAccessibleName(bandName);
         list->setAccessibleDescription(bandName);
         auto* label = new QLabel(bandName, client);
-        label->setObjectName(QString("lblBand%1").arg(band));
         label->setBuddy(list);
         label->hide();
         list->setEditable(true);
