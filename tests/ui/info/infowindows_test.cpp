@@ -38,6 +38,13 @@ const QString kHelpText =
     "included because they are not commonly used.\r\nBlack   = 20 %\r\nOrange =  3 %\r\n"
     "Green   =  5 %";
 
+const QString kWarning =
+    "Warning:\r\nThis program is strictly for converting values to resistor color bands or from "
+    "resistor color bands to values. The program author assumes absolutely no responsibility "
+    "whatsoever for any errors that may occur.";
+
+constexpr int kTwipsPerPixel = 15;
+
 } // namespace
 
 class InfoWindowsTest : public QObject {
@@ -61,20 +68,36 @@ class InfoWindowsTest : public QObject {
   private slots:
     void cleanup() { delete window.data(); }
 
-    void texts() {
-        Open("frmHelp");
-        QCOMPARE(window->windowTitle(), "Zevodave Help");
-        QCOMPARE(Text("lblHelp"), kHelpText);
-        delete window.data();
-        Open("frmAbout");
-        QCOMPARE(window->windowTitle(), "About Zevodave");
-        QCOMPARE(Text("lblTitle"), "Zevodave");
-        QCOMPARE(Text("lblVersion"), "Version 2.0.2");
-        QCOMPARE(Text("lblDescription"), "Zevodave color code calculation");
-        QCOMPARE(Text("lblWarning"),
-                 "Warning:\r\nThis program is strictly for converting values to resistor color "
-                 "bands or from resistor color bands to values. The program author assumes "
-                 "absolutely no responsibility whatsoever for any errors that may occur.");
+    // Each window's caption and client size, then each control's text and
+    // its Left, Top, Width and Height in twips, at every scale.
+    void textsAndLayout() {
+        const auto pixels = [](int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; };
+        const std::tuple<const char*, QString, QList<int>> rows[] = {
+            {"frmHelp", "Zevodave Help", {4950, 5085}},
+            {"lblHelp", kHelpText, {120, 120, 4695, 4335}},
+            {"OKButton", "OK", {3600, 4560, 1215, 375}},
+            {"frmAbout", "About Zevodave", {5565, 2340}},
+            {"lblTitle", "Zevodave", {90, 120, 5325, 360}},
+            {"lblVersion", "Version 2.0.2", {120, 480, 5325, 225}},
+            {"lblDescription", "Zevodave color code calculation", {120, 720, 5325, 210}},
+            {"lblWarning", kWarning, {90, 960, 3735, 1215}},
+            {"cmdOK", "OK", {4200, 1320, 1245, 345}},
+            {"cmdSysInfo", "&System Info...", {4200, 1800, 1245, 345}},
+        };
+        for (const auto& [name, text, twips] : rows) {
+            if (twips.size() == 2) {
+                delete window.data();
+                Open(name);
+                QCOMPARE(window->windowTitle(), text);
+                QCOMPARE(window->size(), QSize(pixels(twips[0]), pixels(twips[1])));
+                QCOMPARE(window->minimumSize(), window->maximumSize());
+                continue;
+            }
+            const QWidget* control = window->findChild<QWidget*>(name);
+            QCOMPARE(control->property("text").toString(), text);
+            QCOMPARE(control->geometry(),
+                     QRect(pixels(twips[0]), pixels(twips[1]), pixels(twips[2]), pixels(twips[3])));
+        }
     }
 
     void keys_data() {
