@@ -31,7 +31,7 @@ constexpr std::string_view kThirdDigitHint =
 constexpr std::string_view kOffByOneHint =
     "Hint: a factor of ten out: the multiplier is one colour off.";
 constexpr std::string_view kReversedHint =
-    "Hint: the bands were read from the wrong end: the tolerance band, set apart, comes last.";
+    "Hint: read from the wrong end: the tolerance band, set apart, comes last.";
 constexpr std::string_view kUnchosen = "Choose a colour in each of the four lists.";
 
 std::string Entry(int band, int position) {
