@@ -13,6 +13,7 @@
 #include <QMap>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -27,8 +28,14 @@ constexpr int kSettleMs = 100;
 constexpr int kGiveUpMs = 5000;
 constexpr int kGaveUp = 99;
 constexpr int kTwipsPerPixel = 15;
-// Text is drawn smoothed: white text has pixels at least this bright.
-constexpr int kInkValue = 160;
+// Text is drawn smoothed: its pixels come near the text colour without
+// matching it exactly.
+constexpr int kInkTolerance = 100;
+
+int Distance(const QColor& a, const QColor& b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+           std::abs(a.blue() - b.blue());
+}
 
 QWidgetList OpenWindows(const QString& name) {
     QWidgetList windows = QApplication::topLevelWidgets();
@@ -213,17 +220,22 @@ class FrmResistorTest : public QObject {
             return list->grab().toImage().scaled(list->size());
         };
         const QImage plain = pixels(List(0));
-        Choose(0, 0);
-        const QImage chosen = pixels(List(0));
-        const QRect text = List(0)->lineEdit()->geometry();
-        QCOMPARE(chosen.pixelColor(text.right() - 1, text.top() + 1), QColor(Qt::black));
-        const QPoint button(text.right() + 3, text.top() + 2);
-        QVERIFY(chosen.pixelColor(button).value() < plain.pixelColor(button).value());
-        bool inked = false;
-        for (int y = text.top(); y <= text.bottom(); ++y)
-            for (int x = text.left(); x <= text.right(); ++x)
-                inked = inked || chosen.pixelColor(x, y).value() > kInkValue;
-        QVERIFY(inked);
+        const std::tuple<int, int, QColor, QColor> rows[] = {
+            {0, 1, QColor(0x80, 0x40, 0), Qt::black}, {1, 6, Qt::blue, Qt::white}};
+        for (const auto& [band, position, swatch, ink] : rows) {
+            Choose(band, position);
+            const QImage chosen = pixels(List(band));
+            const QRect text = List(band)->lineEdit()->geometry();
+            QCOMPARE(chosen.pixelColor(text.right() - 1, text.top() + 1), swatch);
+            const QPoint button(text.right() + 3, text.top() + 2);
+            QVERIFY(Distance(chosen.pixelColor(button), swatch) <
+                    Distance(plain.pixelColor(button), swatch));
+            bool inked = false;
+            for (int y = text.top(); y <= text.bottom(); ++y)
+                for (int x = text.left(); x <= text.right(); ++x)
+                    inked = inked || Distance(chosen.pixelColor(x, y), ink) < kInkTolerance;
+            QVERIFY(inked);
+        }
     }
 
     // What a screen reader says at each stop of the tab cycle, and the band
@@ -237,6 +249,10 @@ class FrmResistorTest : public QObject {
         QCOMPARE(heard, QStringList({"Band 2 colour", "Band 3 colour", "Band 4 colour",
                                      "Band 1 value", "Band 2 value", "Band 3 value", "Band 4 value",
                                      "Resistance", "Band 1 colour"}));
+        // Centred on the screen.
+        const QPoint offset =
+            window->frameGeometry().center() - window->screen()->availableGeometry().center();
+        QVERIFY(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2);
         QAccessibleInterface* main = QAccessible::queryAccessibleInterface(window.get());
         QCOMPARE(main->role(), QAccessible::Window);
         QCOMPARE(main->text(QAccessible::Name), "Zevodave");
@@ -271,11 +287,13 @@ class FrmResistorTest : public QObject {
         for (QAction* menu : window->menuBar()->actions()) {
             QStringList items;
             for (QAction* item : menu->menu()->actions())
-                items << item->text() + (item->isEnabled() ? "" : " (greyed)");
-            bar << menu->text() + ": " + items.join(", ");
+                items << item->objectName() + " " + item->text() +
+                             (item->isEnabled() ? "" : " (greyed)");
+            bar << menu->menu()->objectName() + " " + menu->text() + ": " + items.join(", ");
         }
-        QCOMPARE(bar, QStringList({"&File: E&dit (greyed), &Save (greyed), &Exit",
-                                   "&Help: &About, &Help"}));
+        QCOMPARE(bar, QStringList({"mnuFile &File: mnuFileEdit E&dit (greyed), mnuFileSave &Save "
+                                   "(greyed), mnuFileExit &Exit",
+                                   "mnuHelp &Help: mnuHelpAbout &About, mnuHelpHelp &Help"}));
         OpenMenu(Qt::Key_H, Qt::Key_A);
         OpenMenu(Qt::Key_H, Qt::Key_A);
         OpenMenu(Qt::Key_H, Qt::Key_H);
@@ -309,6 +327,7 @@ class FrmResistorTest : public QObject {
         });
         QCOMPARE(RunEventLoop(), EXIT_SUCCESS);
         QCOMPARE(stillOpen.size(), 2);
+        QVERIFY(OpenWindows("frmResistor").isEmpty());
     }
 };
 

@@ -114,7 +114,6 @@ void frmAbout::cmdSysInfo_Click() {
 void frmAbout::ShowUnavailable() {
     auto* message = new QMessageBox(QMessageBox::NoIcon, ToQString(kAppTitle),
                                     ToQString(kSysInfoUnavailable), QMessageBox::Ok, this);
-    message->setObjectName("msgSysInfoUnavailable");
     message->setAttribute(Qt::WA_DeleteOnClose, true);
     message->open();
 }

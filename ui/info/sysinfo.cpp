@@ -1,5 +1,6 @@
 #include "sysinfo.h"
 
+#include <array>
 #include <stdexcept>
 
 namespace zevodave {
@@ -12,10 +13,11 @@ constexpr unsigned kBitsPerByte = 8;
 // A REG_DWORD is stored little-endian. Missing bytes count as zero, so a
 // short value still reads as the number it starts with.
 std::uint32_t DwordFromBytes(std::string_view bytes) {
+    std::array<unsigned char, kDwordSize> stored{};
+    bytes.copy(reinterpret_cast<char*>(stored.data()), stored.size());
     std::uint32_t number = 0;
-    for (std::size_t i = 0; i < kDwordSize && i < bytes.size(); ++i)
-        number |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[i]))
-                  << (kBitsPerByte * i);
+    for (auto byte = stored.rbegin(); byte != stored.rend(); ++byte)
+        number = number << kBitsPerByte | *byte;
     return number;
 }
 
@@ -31,7 +33,7 @@ bool GetKeyValue(Registry& registry, std::uint32_t keyRoot, std::string_view key
 
     const std::string_view bytes = value->bytes;
     if (bytes.empty())
-        throw std::runtime_error("registry value read with size 0");
+        throw std::runtime_error(std::string(subKeyRef));
 
     switch (value->type) {
     case kRegSz: {

@@ -68,8 +68,8 @@ class Registry {
 // Reads one registry value as text into `keyVal`: a string (REG_SZ) without
 // its terminating zero, a number (REG_DWORD) in decimal. True when the key was
 // opened and such a value read; false, with `keyVal` empty, otherwise (also
-// for a value of any other type). Throws std::runtime_error for a value read
-// with size 0.
+// for a value of any other type). Throws std::runtime_error, naming the value,
+// for a value read with size 0.
 bool GetKeyValue(Registry& registry, std::uint32_t keyRoot, std::string_view keyName,
                  std::string_view subKeyRef, std::string& keyVal);
 

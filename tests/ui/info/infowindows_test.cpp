@@ -95,6 +95,11 @@ class InfoWindowsTest : public QObject {
             }
             const QWidget* control = window->findChild<QWidget*>(name);
             QCOMPARE(control->property("text").toString(), text);
+            // A label wraps its text within its width and shows all of it.
+            if (qobject_cast<const QLabel*>(control)) {
+                const int needed = control->heightForWidth(control->width());
+                QVERIFY2(needed > 0 && needed <= control->height(), name);
+            }
             QCOMPARE(control->geometry(),
                      QRect(pixels(twips[0]), pixels(twips[1]), pixels(twips[2]), pixels(twips[3])));
         }
