@@ -78,29 +78,23 @@ TEST(GetKeyValueTest, FailureEmptiesTheValueWhateverItHeld) {
 }
 
 TEST(StartSysInfoTest, StartsTheToolOrShowsTheMessage) {
-    struct StartRow {
-        const char* name;
-        std::string tool;
-        bool unreadable;
-        bool startable;
-        bool started;
+    // The tool found, whether its lookup can be read, whether it starts; and
+    // whether it was started (else the message shows).
+    const std::tuple<std::string, bool, bool, bool> rows[] = {
+        {kTool, true, true, true},
+        {kNone, true, true, false},
+        {kTool, true, false, false},
+        {kTool, false, true, false},
     };
-    const StartRow rows[] = {
-        {"FoundToolStarts", kTool, false, true, true},
-        {"NoToolShowsTheMessage", kNone, false, true, false},
-        {"ToolThatFailsToStartShowsTheMessage", kTool, false, false, false},
-        {"UnreadableLookupShowsTheMessage", kTool, true, true, false},
-    };
-    for (const StartRow& row : rows) {
-        SCOPED_TRACE(row.name);
+    for (const auto& [tool, readable, startable, started] : rows) {
         zevodave::testing::FakePlatform platform;
-        platform.tool = row.tool;
-        platform.unreadable = row.unreadable;
-        platform.startable = row.startable;
+        platform.tool = tool;
+        platform.unreadable = !readable;
+        platform.startable = startable;
         int messages = 0;
         StartSysInfo(platform, [&messages] { ++messages; });
-        EXPECT_EQ(platform.started, row.started ? std::vector{kTool} : std::vector<std::string>{});
-        EXPECT_EQ(messages, row.started ? 0 : 1);
+        EXPECT_EQ(platform.started, started ? std::vector{kTool} : std::vector<std::string>{});
+        EXPECT_EQ(messages, started ? 0 : 1);
     }
 }
 

@@ -59,13 +59,11 @@ class FrmResistorTest : public QObject {
 
     std::unique_ptr<zevodave::frmResistor> window;
 
-    QComboBox* List(int band) const {
-        return window->findChild<QComboBox*>(QString("cboBand%1").arg(band));
-    }
-    QLineEdit* Field(int band) const {
-        return window->findChild<QLineEdit*>(QString("txtBand%1").arg(band));
-    }
+    // clang-format off
+    QComboBox* List(int band) const { return window->findChild<QComboBox*>(QString("cboBand%1").arg(band)); }
+    QLineEdit* Field(int band) const { return window->findChild<QLineEdit*>(QString("txtBand%1").arg(band)); }
     QLineEdit* Result() const { return window->findChild<QLineEdit*>("txtValues"); }
+    // clang-format on
     static QWidget* Focus() { return QApplication::focusWidget(); }
     static void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(Focus(), key, modifiers);
@@ -113,14 +111,12 @@ class FrmResistorTest : public QObject {
     //   tab btab up    Tab, Shift+Tab, Up
     //   all            Ctrl+A
     void Run(const QString& script) {
-        const QMap<QString, QKeyCombination> keys = {{"ret", Qt::Key_Return},
-                                                     {"ent", Qt::KeypadModifier | Qt::Key_Enter},
-                                                     {"tab", Qt::Key_Tab},
-                                                     {"cret", Qt::ControlModifier | Qt::Key_Return},
-                                                     {"up", Qt::Key_Up},
-                                                     {"sret", Qt::ShiftModifier | Qt::Key_Return},
-                                                     {"all", Qt::ControlModifier | Qt::Key_A},
-                                                     {"btab", Qt::ShiftModifier | Qt::Key_Backtab}};
+        // clang-format off
+        const QMap<QString, QKeyCombination> keys = {
+            {"ret", Qt::Key_Return}, {"ent", Qt::KeypadModifier | Qt::Key_Enter}, {"tab", Qt::Key_Tab},
+            {"cret", Qt::ControlModifier | Qt::Key_Return}, {"sret", Qt::ShiftModifier | Qt::Key_Return},
+            {"up", Qt::Key_Up}, {"all", Qt::ControlModifier | Qt::Key_A}, {"btab", Qt::ShiftModifier | Qt::Key_Backtab}};
+        // clang-format on
         for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
             const int arg = step.mid(1).section('=', 0, 0).toInt();
             if (keys.contains(step))
@@ -161,7 +157,6 @@ class FrmResistorTest : public QObject {
     void journeys_data() {
         QTest::addColumn<QString>("script");
         QTest::addColumn<QString>("seen");
-        const QString none = "Band 1,Band 2,Band 3,Band 4 ";
         const char* rows[][3] = {
             // clang-format off
             {"nothing chosen at start", "", "Band 1,Band 2,Band 3,Band 4 ||| =  @cboBand0"},
