@@ -79,11 +79,10 @@ void frmPractice::CreateControls() {
     choosePage->addRow(lblQuestionValue);
     for (int band = 0; band < kBandCount; ++band) {
         auto* list = Named(new QComboBox, QString("cboAnswer%1").arg(band));
-        // A screen reader takes a drop-down list's name from its current
-        // entry: the band comes from the label and the description.
-        const QString name = QString("Answer band %1").arg(band + 1);
-        list->setAccessibleName(name);
-        list->setAccessibleDescription(name);
+        // A screen reader takes a drop-down list's name from its label
+        // only while nothing is chosen, then from its entry: the band stays
+        // in the description.
+        list->setAccessibleDescription(QString("Answer band %1").arg(band + 1));
         for (std::string_view entry : EntryTexts(band))
             list->addItem(ToQString(entry));
         AddRow(choosePage, QString("Answer band &%1").arg(band + 1),
