@@ -152,9 +152,9 @@ void frmPractice::cmdCheck_Click() {
     const Verdict verdict = ReadingBands() ? JudgeReading(question, txtAnswer->text().toStdString())
                                            : JudgeChoice(question, chosen);
     ShowText(lblFeedback, ToQString(verdict.feedback));
-    // The window grows to show the whole feedback; its layout alone would
-    // squeeze the controls above it.
-    adjustSize();
+    // The window takes the height the whole feedback needs; its layout alone
+    // would squeeze the controls above it.
+    resize(width(), heightForWidth(width()));
     if (verdict.outcome == Outcome::Unanswered) {
         // Back to the answer to try again, the text ready to be typed over.
         AnswerControl()->setFocus();
