@@ -28,14 +28,11 @@ QStringList Heard(QAccessibleInterface* node) {
     QStringList texts{node->text(QAccessible::Name), description.left(kHeardLength),
                       node->text(QAccessible::Value)};
     const auto* label = qobject_cast<QLabel*>(node->object());
-    if (label && !label->buddy() && label->text() != description)
-        texts << "!";
+    texts << (label && !label->buddy() && label->text() != description ? "!" : "")
+          << (node->state().disabled ? "off" : "")
+          << (node->role() == QAccessible::Dialog ? "a dialog" : "");
     for (const auto& [named, relation] : node->relations(QAccessible::Labelled))
         texts << "> " + named->object()->objectName();
-    if (node->state().disabled)
-        texts << "off";
-    if (node->role() == QAccessible::Dialog)
-        texts << "a dialog";
     texts.removeAll("");
     texts.removeDuplicates();
     QStringList heard;
