@@ -4,6 +4,7 @@
 #include "bands.h"
 #include "frmabout.h"
 #include "frmhelp.h"
+#include "frmlearnresistor.h"
 #include "resistance.h"
 #include "textconvert.h"
 #include "twips.h"
@@ -156,6 +157,12 @@ void frmResistor::CreateMenus() {
     mnuFileExit = mnuFile->addAction("&Exit");
     mnuFileExit->setObjectName("mnuFileExit");
 
+    // Between File and Help, which desktops keep last.
+    mnuLearn = menuBar()->addMenu("&Learn");
+    mnuLearn->setObjectName("mnuLearn");
+    mnuLearnResistor = mnuLearn->addAction("&Resistor");
+    mnuLearnResistor->setObjectName("mnuLearnResistor");
+
     mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
     mnuHelpAbout = mnuHelp->addAction("&About");
@@ -195,6 +202,7 @@ void frmResistor::ConnectHandlers() {
     connect(mnuFileExit, &QAction::triggered, this, &frmResistor::mnuFileExit_Click);
     connect(mnuHelpAbout, &QAction::triggered, this, &frmResistor::mnuHelpAbout_Click);
     connect(mnuHelpHelp, &QAction::triggered, this, &frmResistor::mnuHelpHelp_Click);
+    connect(mnuLearnResistor, &QAction::triggered, this, &frmResistor::mnuLearnResistor_Click);
 }
 
 void frmResistor::CentreOnScreen() {
@@ -322,11 +330,12 @@ void frmResistor::mnuFileExit_Click() {
 
 namespace {
 
-// Shows the one window of its kind, creating it when none is open, and
-// brings it to the front.
-template <typename Window> void ShowSingle(QPointer<Window>& window) {
+// Shows the one window of its kind, creating it from the arguments when none
+// is open, and brings it to the front.
+template <typename Window, typename... Arguments>
+void ShowSingle(QPointer<Window>& window, Arguments... arguments) {
     if (!window) {
-        window = new Window;
+        window = new Window(arguments...);
         window->show();
     }
     window->raise();
@@ -341,6 +350,10 @@ void frmResistor::mnuHelpAbout_Click() {
 
 void frmResistor::mnuHelpHelp_Click() {
     ShowSingle(helpWindow);
+}
+
+void frmResistor::mnuLearnResistor_Click() {
+    ShowSingle(resistorWindow, this);
 }
 
 } // namespace zevodave

@@ -19,6 +19,7 @@ namespace zevodave {
 
 class frmAbout;
 class frmHelp;
+class frmLearnResistor;
 
 class frmResistor : public QMainWindow {
     Q_OBJECT
@@ -43,6 +44,7 @@ class frmResistor : public QMainWindow {
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
     void mnuHelpHelp_Click();
+    void mnuLearnResistor_Click();
 
   private:
     void CreateControls();
@@ -71,6 +73,8 @@ class frmResistor : public QMainWindow {
     QAction* mnuFileEdit = nullptr;
     QAction* mnuFileSave = nullptr;
     QAction* mnuFileExit = nullptr;
+    QMenu* mnuLearn = nullptr;
+    QAction* mnuLearnResistor = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QAction* mnuHelpHelp = nullptr;
@@ -79,6 +83,9 @@ class frmResistor : public QMainWindow {
     // windows of their own, not children: closing this window leaves them open.
     QPointer<frmHelp> helpWindow;
     QPointer<frmAbout> aboutWindow;
+    // The one Resistor window while it is open: a companion of this window,
+    // its child, so it closes with it.
+    QPointer<frmLearnResistor> resistorWindow;
 };
 
 } // namespace zevodave
