@@ -288,40 +288,49 @@ class FrmResistorTest : public QObject {
         }
         QCOMPARE(bar, QStringList({"mnuFile &File: mnuFileEdit E&dit (greyed), mnuFileSave &Save "
                                    "(greyed), mnuFileExit &Exit",
+                                   "mnuLearn &Learn: mnuLearnResistor &Resistor, mnuLearnPractice "
+                                   "&Practice",
                                    "mnuHelp &Help: mnuHelpAbout &About, mnuHelpHelp &Help"}));
-        OpenMenu(Qt::Key_H, Qt::Key_A);
-        OpenMenu(Qt::Key_H, Qt::Key_A);
-        OpenMenu(Qt::Key_H, Qt::Key_H);
-        QTRY_COMPARE(OpenWindows("frmAbout").size() + 10 * OpenWindows("frmHelp").size(), 11);
+        for (const auto& [menu, item] : {std::pair(Qt::Key_H, Qt::Key_A),
+                                         {Qt::Key_H, Qt::Key_A},
+                                         {Qt::Key_H, Qt::Key_H},
+                                         {Qt::Key_L, Qt::Key_P},
+                                         {Qt::Key_L, Qt::Key_P}})
+            OpenMenu(menu, item);
+        for (const char* name : {"frmAbout", "frmHelp", "frmPractice"})
+            QTRY_COMPARE(OpenWindows(name).size(), 1);
     }
 
-    // After File > Exit main() destroys the main window, and an open help
-    // window goes with it.
-    void fileExitEndsWithSuccessAndTakesTheHelpWindow() {
+    // After File > Exit main() destroys the main window, and an open help or
+    // Practice window goes with it.
+    void fileExitEndsWithSuccessAndTakesTheOtherWindows() {
         OpenMenu(Qt::Key_H, Qt::Key_H);
-        QTRY_COMPARE(OpenWindows("frmHelp").size(), 1);
+        OpenMenu(Qt::Key_L, Qt::Key_P);
+        QTRY_COMPARE(OpenWindows("frmHelp").size() + OpenWindows("frmPractice").size(), 2);
         OpenMenu(Qt::Key_F);
         QTimer::singleShot(0, this,
                            [] { QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_E); });
         QCOMPARE(RunEventLoop(), EXIT_SUCCESS);
         window.reset();
-        QCOMPARE(OpenWindows("frmHelp").size(), 0);
+        QCOMPARE(OpenWindows("frmHelp").size() + OpenWindows("frmPractice").size(), 0);
     }
 
-    // Closing the main window with its close box leaves the help and about
-    // windows open and the program running; it ends when they close.
-    void infoWindowsOutliveTheClosedMainWindow() {
+    // Closing the main window with its close box leaves the help, about and
+    // Practice windows open and the program running; it ends when they close.
+    void windowsOfTheirOwnOutliveTheClosedMainWindow() {
         OpenMenu(Qt::Key_H, Qt::Key_H);
         OpenMenu(Qt::Key_H, Qt::Key_A);
+        OpenMenu(Qt::Key_L, Qt::Key_P);
         QWidgetList stillOpen;
         QTimer::singleShot(0, this, [this] { window->close(); });
         QTimer::singleShot(kSettleMs, this, [&stillOpen] {
-            stillOpen = OpenWindows("frmHelp") + OpenWindows("frmAbout");
+            stillOpen =
+                OpenWindows("frmHelp") + OpenWindows("frmAbout") + OpenWindows("frmPractice");
             for (QWidget* info : stillOpen)
                 info->close();
         });
         QCOMPARE(RunEventLoop(), EXIT_SUCCESS);
-        QCOMPARE(stillOpen.size(), 2);
+        QCOMPARE(stillOpen.size(), 3);
         QVERIFY(OpenWindows("frmResistor").isEmpty());
     }
 };

@@ -5,6 +5,7 @@
 #include "frmabout.h"
 #include "frmhelp.h"
 #include "frmlearnresistor.h"
+#include "frmpractice.h"
 #include "resistance.h"
 #include "textconvert.h"
 #include "twips.h"
@@ -92,6 +93,7 @@ frmResistor::frmResistor(QWidget* parent) : QMainWindow(parent) {
 frmResistor::~frmResistor() {
     delete helpWindow;
     delete aboutWindow;
+    delete practiceWindow;
 }
 
 void frmResistor::CreateControls() {
@@ -162,6 +164,8 @@ void frmResistor::CreateMenus() {
     mnuLearn->setObjectName("mnuLearn");
     mnuLearnResistor = mnuLearn->addAction("&Resistor");
     mnuLearnResistor->setObjectName("mnuLearnResistor");
+    mnuLearnPractice = mnuLearn->addAction("&Practice");
+    mnuLearnPractice->setObjectName("mnuLearnPractice");
 
     mnuHelp = menuBar()->addMenu("&Help");
     mnuHelp->setObjectName("mnuHelp");
@@ -203,6 +207,7 @@ void frmResistor::ConnectHandlers() {
     connect(mnuHelpAbout, &QAction::triggered, this, &frmResistor::mnuHelpAbout_Click);
     connect(mnuHelpHelp, &QAction::triggered, this, &frmResistor::mnuHelpHelp_Click);
     connect(mnuLearnResistor, &QAction::triggered, this, &frmResistor::mnuLearnResistor_Click);
+    connect(mnuLearnPractice, &QAction::triggered, this, &frmResistor::mnuLearnPractice_Click);
 }
 
 void frmResistor::CentreOnScreen() {
@@ -354,6 +359,10 @@ void frmResistor::mnuHelpHelp_Click() {
 
 void frmResistor::mnuLearnResistor_Click() {
     ShowSingle(resistorWindow, this);
+}
+
+void frmResistor::mnuLearnPractice_Click() {
+    ShowSingle(practiceWindow);
 }
 
 } // namespace zevodave

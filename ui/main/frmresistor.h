@@ -20,6 +20,7 @@ namespace zevodave {
 class frmAbout;
 class frmHelp;
 class frmLearnResistor;
+class frmPractice;
 
 class frmResistor : public QMainWindow {
     Q_OBJECT
@@ -45,6 +46,7 @@ class frmResistor : public QMainWindow {
     void mnuHelpAbout_Click();
     void mnuHelpHelp_Click();
     void mnuLearnResistor_Click();
+    void mnuLearnPractice_Click();
 
   private:
     void CreateControls();
@@ -75,6 +77,7 @@ class frmResistor : public QMainWindow {
     QAction* mnuFileExit = nullptr;
     QMenu* mnuLearn = nullptr;
     QAction* mnuLearnResistor = nullptr;
+    QAction* mnuLearnPractice = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
     QAction* mnuHelpHelp = nullptr;
@@ -86,6 +89,8 @@ class frmResistor : public QMainWindow {
     // The one Resistor window while it is open: a companion of this window,
     // its child, so it closes with it.
     QPointer<frmLearnResistor> resistorWindow;
+    // The one Practice window: a window of its own, like the help window.
+    QPointer<frmPractice> practiceWindow;
 };
 
 } // namespace zevodave
