@@ -25,11 +25,10 @@ void Require(bool holds, const char* property) {
 
 template <class Read> auto SameInEveryLocale(Read read) {
     static const std::locale comma("de_DE.UTF-8");
-    std::locale::global(std::locale::classic());
-    const auto plain = read();
     std::locale::global(comma);
     const auto other = read();
     std::locale::global(std::locale::classic());
+    const auto plain = read();
     Require(plain == other, "the answer does not depend on the locale");
     return plain;
 }
@@ -65,8 +64,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     constexpr std::size_t kColourCode = 10; // "&H" and eight hexadecimal digits
     const std::uint32_t colour = SameInEveryLocale([&] { return ColourValue(text); });
-    const auto code = text.starts_with("&H") && size <= kColourCode ? Digits(text.substr(2), 16)
-                                                                    : std::nullopt;
+    const auto code =
+        text.starts_with("&H") && size <= kColourCode ? Digits(text.substr(2), 16) : std::nullopt;
     Require(!code || colour == *code, "a colour code text reads as its hexadecimal digits");
 
     const auto [bands, refusal] = SameInEveryLocale([&] {

@@ -60,7 +60,6 @@ class InfoWindowsTest : public QObject {
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
     }
-    QString Text(const char* label) const { return window->findChild<QLabel*>(label)->text(); }
 
     QPointer<QWidget> window;
     zevodave::testing::FakePlatform* platform = nullptr; // owned by the about window
@@ -68,8 +67,9 @@ class InfoWindowsTest : public QObject {
   private slots:
     void cleanup() { delete window.data(); }
 
-    // Each window's caption and client size, then each control's text and
-    // its Left, Top, Width and Height in twips, at every scale.
+    // Each window's caption and client size, centred and announced to a
+    // screen reader as a dialog named by its caption; then each control's
+    // text and its Left, Top, Width and Height in twips, at every scale.
     void textsAndLayout() {
         const auto pixels = [](int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; };
         const std::tuple<const char*, QString, QList<int>> rows[] = {
@@ -91,6 +91,12 @@ class InfoWindowsTest : public QObject {
                 QCOMPARE(window->windowTitle(), text);
                 QCOMPARE(window->size(), QSize(pixels(twips[0]), pixels(twips[1])));
                 QCOMPARE(window->minimumSize(), window->maximumSize());
+                const QPoint offset = window->frameGeometry().center() -
+                                      window->screen()->availableGeometry().center();
+                QVERIFY(offset.manhattanLength() <= 2);
+                QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(window);
+                QCOMPARE(seen->role(), QAccessible::Dialog);
+                QCOMPARE(seen->text(QAccessible::Name), text);
                 continue;
             }
             const QWidget* control = window->findChild<QWidget*>(name);
@@ -105,43 +111,22 @@ class InfoWindowsTest : public QObject {
         }
     }
 
-    void keys_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<Qt::Key>("key");
-        QTest::addColumn<bool>("closes");
-        QTest::newRow("help: Enter presses OK") << "frmHelp" << Qt::Key_Return << true;
-        QTest::newRow("help: Space presses OK") << "frmHelp" << Qt::Key_Space << true;
-        QTest::newRow("help: Escape does nothing") << "frmHelp" << Qt::Key_Escape << false;
-        QTest::newRow("help: Alt+F4 closes it") << "frmHelp" << Qt::Key_F4 << true;
-        QTest::newRow("about: Enter presses OK") << "frmAbout" << Qt::Key_Return << true;
-        QTest::newRow("about: Escape closes it") << "frmAbout" << Qt::Key_Escape << true;
-    }
     // OK has the focus when the window opens; a closed window is destroyed.
+    // Alt+F4 asks the window to close, as its close box does.
     void keys() {
-        QFETCH(QString, name);
-        QFETCH(Qt::Key, key);
-        QFETCH(bool, closes);
-        Open(name);
-        QCOMPARE(QApplication::focusWidget()->property("text"), "OK");
-        if (key == Qt::Key_F4) // what the close box and Alt+F4 ask of the window
-            QTimer::singleShot(0, window, [this] { window->windowHandle()->close(); });
-        else
-            QTest::keyClick(QApplication::focusWidget(), key);
-        QTest::qWait(kSettleMs);
-        QCOMPARE(window.isNull(), closes);
-    }
-
-    // Both open centred on the screen, and a screen reader announces each as
-    // a window named by its caption.
-    void centredAndAnnounced() {
-        for (const QString name : {"frmHelp", "frmAbout"}) {
+        const std::tuple<const char*, Qt::Key, bool> rows[] = {
+            {"frmHelp", Qt::Key_Return, true},  {"frmHelp", Qt::Key_Space, true},
+            {"frmHelp", Qt::Key_Escape, false}, {"frmHelp", Qt::Key_F4, true},
+            {"frmAbout", Qt::Key_Return, true}, {"frmAbout", Qt::Key_Escape, true}};
+        for (const auto& [name, key, closes] : rows) {
             Open(name);
-            const QPoint offset =
-                window->frameGeometry().center() - window->screen()->availableGeometry().center();
-            QVERIFY2(offset.manhattanLength() <= 2, qPrintable(name));
-            QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(window);
-            QCOMPARE(seen->role(), QAccessible::Dialog);
-            QCOMPARE(seen->text(QAccessible::Name), window->windowTitle());
+            QCOMPARE(QApplication::focusWidget()->property("text"), "OK");
+            if (key == Qt::Key_F4)
+                window->windowHandle()->close();
+            else
+                QTest::keyClick(QApplication::focusWidget(), key);
+            QTest::qWait(kSettleMs);
+            QVERIFY2(window.isNull() == closes, name);
             delete window.data();
         }
     }
