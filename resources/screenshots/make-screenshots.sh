@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the real program on a virtual X display:
-# the main window with 4.7 kilohm +/- 5% typed in from the keyboard, and the
-# about window. Builds the program into build-package/ when it is not there.
+# the main window with 4.7 kilohm +/- 5% typed in from the keyboard, the
+# about window, and the Resistor window beside the main window with 4k7 5%
+# typed into it. Builds the program into build-package/ when it is not there.
 # Run it after a change to the windows and commit the PNGs beside it.
 #
 #   resources/screenshots/make-screenshots.sh
@@ -47,15 +48,30 @@ RC
     about=$(xdotool search --sync --onlyvisible --name '^About Zevodave$' | head -1)
     sleep 0.5
     import -frame -window "$about" "$out/about-window.png"
-    xdotool key --delay 100 Escape alt+f e
+    xdotool key --delay 100 Escape
+    xdotool windowfocus --sync "$main"
+    sleep 0.5
+    xdotool key --delay 100 alt+l r
+    xdotool search --sync --onlyvisible --name '^Zevodave Resistor$' >/dev/null
+    sleep 0.5
+    xdotool type --delay 50 '4k7 5%'
+    xdotool key Return
+    sleep 0.5
+    # Both windows: the screen's black background trimmed away round them,
+    # and what remains below the shorter one filled in grey.
+    import -window root "$out/resistor-window.png"
+    mogrify -trim +repage "$out/resistor-window.png"
+    mogrify -fill '#d4d4d4' -floodfill "+0+$(($(identify -format %h "$out/resistor-window.png") - 1))" \
+        black "$out/resistor-window.png"
+    xdotool key --delay 100 alt+f e
     openbox --exit
     wait
     rm -f "$rc"
 }
-xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
+xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -br" \
     bash -c "$(declare -f shoot); shoot '$program' '$here'"
 # Smaller files, same pixels.
-for image in "$here"/main-window.png "$here"/about-window.png; do
+for image in "$here"/main-window.png "$here"/about-window.png "$here"/resistor-window.png; do
     mogrify -strip "$image"
     identify "$image"
 done
