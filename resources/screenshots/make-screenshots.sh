@@ -75,3 +75,46 @@ for image in "$here"/main-window.png "$here"/about-window.png "$here"/resistor-w
     mogrify -strip "$image"
     identify "$image"
 done
+
+# The Practice window, opened with Learn > Practice and an answer checked so
+# the feedback shows. Its question is drawn at random, so the picture differs
+# from run to run.
+shoot_practice() {
+    local program="$1" out="$2" rc main practice
+    rc=$(mktemp --suffix=.xml)
+    cat >"$rc" <<'RC'
+<?xml version="1.0" encoding="UTF-8"?>
+<openbox_config xmlns="http://openbox.org/3.4/rc">
+  <theme>
+    <name>Clearlooks</name>
+    <titleLayout>NLIC</titleLayout>
+    <font place="ActiveWindow"><name>DejaVu Sans</name><size>8</size><weight>bold</weight></font>
+    <font place="InactiveWindow"><name>DejaVu Sans</name><size>8</size><weight>bold</weight></font>
+  </theme>
+</openbox_config>
+RC
+    openbox --config-file "$rc" &
+    sleep 1
+    "$program" &
+    main=$(xdotool search --sync --onlyvisible --name '^Zevodave$' | head -1)
+    xdotool windowfocus --sync "$main"
+    sleep 0.5
+    xdotool key --delay 100 alt+l p
+    practice=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zevodave Practice$' | head -1)
+    [ -n "$practice" ] || { echo "Learn > Practice opened no window" >&2; return 1; }
+    xdotool windowfocus --sync "$practice"
+    sleep 0.5
+    xdotool type --delay 50 '33k'
+    xdotool key Return
+    sleep 0.5
+    import -frame -window "$practice" "$out/practice-window.png"
+    xdotool windowfocus --sync "$main"
+    xdotool key --delay 100 alt+f e
+    openbox --exit
+    wait
+    rm -f "$rc"
+}
+xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
+    bash -c "$(declare -f shoot_practice); shoot_practice '$program' '$here'"
+mogrify -strip "$here/practice-window.png"
+identify "$here/practice-window.png"
