@@ -159,12 +159,16 @@ class LearnResistorTest : public QObject {
         const QRect screen = main->screen()->availableGeometry();
         main->move(roomOnTheRight ? screen.left() : screen.right() - main->frameGeometry().width(),
                    screen.top());
-        Run("menu t:4k7");
+        Run("menu t:68G");
         const QPointer<QWidget> learn = Learn();
         QVERIFY(!learn->frameGeometry().intersects(main->frameGeometry()));
         QCOMPARE(learn->x() > main->x(), roomOnTheRight);
         QCOMPARE(learn->windowType(), Qt::Tool);
         QCOMPARE(learn->minimumSize(), learn->maximumSize());
+        // The longest working, White's, fits its label wrapped.
+        const QLabel* working = Find<QLabel>("lblWorking");
+        QVERIFY(working->minimumSizeHint().width() <= working->width());
+        QVERIFY(working->heightForWidth(working->width()) <= working->height());
         const QWidgetList controls = learn->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (const QWidget* a : controls)
             for (const QWidget* b : controls)
@@ -216,7 +220,9 @@ class LearnResistorTest : public QObject {
             // Runs of one colour, named, those under three pixels (edges and
             // outlines) left out.
             QStringList names;
+            QSet<QRgb> colours;
             for (int x = 1, start = 0; x <= image.width(); ++x) {
+                colours << image.pixel(x - 1, y);
                 if (x < image.width() && image.pixelColor(x, y) == image.pixelColor(start, y))
                     continue;
                 const QColor colour = image.pixelColor(start, y);
@@ -230,10 +236,13 @@ class LearnResistorTest : public QObject {
                     names << name;
                 start = x;
             }
-            seen << names.join(' ');
+            // Sharp bands: no colours blended at their edges.
+            seen << names.join(' ') + " in " + QString::number(colours.size()) + " colours";
         }
-        QCOMPARE(seen, QStringList({"lead body Yellow body Violet body Red body Gold body lead",
-                                    "lead body Black body Silver body lead"}));
+        QCOMPARE(
+            seen,
+            QStringList({"lead body Yellow body Violet body Red body Gold body lead in 7 colours",
+                         "lead body Black body Silver body lead in 5 colours"}));
     }
 };
 
