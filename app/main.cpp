@@ -15,7 +15,6 @@ constexpr auto kIconPath = ":/zevodave/zevodave.png";
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QString::fromUtf8(zevodave::kAppTitle));
-    QApplication::setApplicationVersion(QString::fromUtf8(zevodave::kVersionText));
     QApplication::setWindowIcon(QIcon(kIconPath));
 
     zevodave::frmResistor window;

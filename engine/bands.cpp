@@ -1,9 +1,6 @@
 #include "bands.h"
 
-#include "typedentry.h"
-
-#include <cmath>
-#include <limits>
+#include <charconv>
 
 namespace zevodave {
 
@@ -73,12 +70,16 @@ std::string_view TextColor(int band, int position) {
     return darkSwatch ? kWhiteText : kBlackText;
 }
 
+// The hexadecimal digits after "&H", up to the first other character; a
+// text that reads as no number, or as one beyond 32 bits, leaves it 0.
 std::uint32_t ColourValue(std::string_view colourCode) {
-    constexpr double kLargest = std::numeric_limits<std::uint32_t>::max();
-    const double value = LeadingNumber(colourCode);
-    if (!(value >= 0 && value <= kLargest))
-        return 0;
-    return static_cast<std::uint32_t>(value);
+    constexpr std::string_view kHexPrefix = "&H";
+    constexpr int kHexBase = 16;
+    std::uint32_t value = 0;
+    if (colourCode.starts_with(kHexPrefix))
+        std::from_chars(colourCode.data() + kHexPrefix.size(),
+                        colourCode.data() + colourCode.size(), value, kHexBase);
+    return value;
 }
 
 std::optional<std::string> FieldText(int band, int position) {
