@@ -18,29 +18,28 @@ constexpr std::size_t kThousandsGroup = 3;
 constexpr std::size_t kFiveBandFigures = 3;
 constexpr int kMilli = -1;
 constexpr int kFinestSeries = static_cast<int>(kSeries.size()) - 1;
-// "m" is milli and "M" mega: symbols starting with either are read as
-// written, the others and the unit words in any case.
-constexpr char kMilliOrMega = 'm';
-
-// A unit symbol and its size in thousands. Where one symbol starts another,
-// the longer comes first.
+// A unit symbol, its size in thousands, and whether it is read in any case:
+// "m" is milli and "M" mega, so those two are read as written; "Meg" (and
+// the "meg" of circuit simulators) cannot be mistaken. Where one symbol
+// starts another, the longer comes first.
 struct UnitSymbol {
     std::string_view text;
     int unit;
+    bool anyCase;
 };
 
 constexpr auto kUnitSymbols = std::to_array<UnitSymbol>({
-    {"R", 0},
-    {"\u03A9", 0},
-    {"k\u03A9", 1},
-    {"k", 1},
-    {"Meg", 2},
-    {"M\u03A9", 2},
-    {"M", 2},
-    {"G\u03A9", 3},
-    {"G", 3},
-    {"m\u03A9", kMilli},
-    {"m", kMilli},
+    {"R", 0, true},
+    {"\u03A9", 0, true},
+    {"k\u03A9", 1, true},
+    {"k", 1, true},
+    {"Meg", 2, true},
+    {"M\u03A9", 2, false},
+    {"M", 2, false},
+    {"G\u03A9", 3, true},
+    {"G", 3, true},
+    {"m\u03A9", kMilli, false},
+    {"m", kMilli, false},
 });
 
 constexpr std::string_view kNoNumber = "No value found: type a number with an optional unit and "
@@ -86,7 +85,7 @@ UnitMatch MatchUnit(std::string_view text) {
             return {UnitWord(unit).size(), unit};
     }
     for (const UnitSymbol& symbol : kUnitSymbols) {
-        if (StartsWith(text, symbol.text, Lower(symbol.text.front()) != kMilliOrMega))
+        if (StartsWith(text, symbol.text, symbol.anyCase))
             return {symbol.text.size(), symbol.unit};
     }
     return {};

@@ -33,8 +33,8 @@ struct ValueReading {
 //   ("1,000") could be a thousands separator and is refused.
 // - The unit: none or "R", "ohm", "Ω" for ohm; "k", "kilohm", "kΩ"; "M",
 //   "Meg", "megohm", "MΩ"; "G", "gigohm", "GΩ"; "m", "mΩ" for milliohm. The
-//   words, and the symbols but those starting with m or M (milli and mega),
-//   in any case.
+//   words and the symbols in any case, but for "m", "mΩ", "M" and "MΩ"
+//   (milli and mega).
 // - The letter code: the unit in place of the decimal sign ("4k7", "R47").
 // - The tolerance: 1, 2, 5, 10 or 20 and "%", after "+/-", "+-", "±" or
 //   nothing.
