@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QTest>
 
 namespace {
@@ -125,7 +126,9 @@ class FrmPracticeTest : public QObject {
             changed.removeIf([&before](const QString& line) { return before.contains(line); });
             before = now;
             QCOMPARE(changed.join(" / "), heard.value(i));
-            // Nothing squeezed by a long feedback.
+            // A long feedback neither squeezes the controls nor widens the
+            // window past the screen.
+            QVERIFY(window->width() <= window->screen()->availableGeometry().width());
             for (const QWidget* control : window->findChildren<QWidget*>())
                 QVERIFY(!control->isVisible() ||
                         control->height() >= control->minimumSizeHint().height());
