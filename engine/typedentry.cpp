@@ -88,16 +88,14 @@ double ReadDecimal(std::string_view s) {
 
     long long exponent = 0;
     if (s.find_first_of("EeDd", i) == i) {
-        std::size_t j = i + 1;
-        const bool negativeExponent = j < s.size() && s[j] == '-';
-        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
-            ++j;
-        if (j < s.size() && IsDigit(s[j])) {
-            for (; j < s.size() && IsDigit(s[j]); ++j)
-                exponent = std::min(exponent * 10 + (s[j] - '0'), kExponentClamp);
-            if (negativeExponent)
-                exponent = -exponent;
-        }
+        std::string_view rest = s.substr(i + 1);
+        const bool negativeExponent = rest.starts_with('-');
+        if (negativeExponent || rest.starts_with('+'))
+            rest.remove_prefix(1);
+        for (char digit : rest.substr(0, rest.find_first_not_of("0123456789")))
+            exponent = std::min(exponent * 10 + (digit - '0'), kExponentClamp);
+        if (negativeExponent)
+            exponent = -exponent;
     }
     if (!significant)
         return negative ? -0.0 : 0.0;
