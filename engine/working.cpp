@@ -76,8 +76,12 @@ std::string ValueText(const Decimal& value) {
 std::string ListText(const std::vector<std::string>& items, std::string_view last) {
     std::string text;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0)
-            text += i + 1 == items.size() ? " " + std::string(last) + " " : ", ";
+        // Appended piece by piece: GCC 12 warns, wrongly, about a string
+        // built with operator+ here in an optimised build.
+        if (i + 1 == items.size() && i > 0)
+            text.append(" ").append(last).append(" ");
+        else if (i > 0)
+            text += ", ";
         text += items[i];
     }
     return text;
