@@ -45,7 +45,7 @@ fi
 
 need_packages "${BUILD_PACKAGES[@]}" time xvfb xauth fontconfig fonts-dejavu-core
 BUILD_TYPE=Release BUILD_TARGETS="zevodave zevodave_bare_window zevodave_shown_probe" \
-    configure_and_build "$build" -DZEVODAVE_BENCH=ON
+    configure_and_build "$build" -DZEVODAVE_BENCH=ON -DZEVODAVE_TESTS=ON
 
 echo "$(nproc) core(s), load $(cut -d' ' -f1-3 /proc/loadavg); $runs starts each; Zevodave / bare:"
 status=0
