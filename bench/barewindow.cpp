@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // The yardstick of the start-up benchmark: a plain Qt Widgets window of the
 // main window's shape (File, Learn and Help menus, four editable lists, five
 // fields, the same client area) with nothing else, so that what Zevodave

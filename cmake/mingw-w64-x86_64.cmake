@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # Cross-compiling for 64-bit Windows with Debian's mingw-w64, running the
 # results under Wine:
 #   cmake -S . -B build-windows -G Ninja \

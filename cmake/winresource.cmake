@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # The Windows resources of the executable: its icon and its version record,
 # the numbers taken from the project version so that they are defined once.
 # Link zevodave_version_record into an executable to give it both.

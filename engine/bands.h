@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The four-band colour code: which colours each band offers, what each one
 // means, the text its field shows and the colour its list is painted in.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #include "practice.h"
 
 #include "resistance.h"

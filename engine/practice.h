@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The rules of the Practice window: questions drawn from the values resistors
 // are sold in, and answers judged in words that teach, with a hint naming the

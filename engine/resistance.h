@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The result line: the resistance with its unit and tolerance, put together
 // from text pieces so the digits appear exactly as chosen ("4.7 Kilohm +/- 5%").

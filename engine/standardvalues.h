@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The standard values resistors are sold in: the E6, E12 and E24 series, the
 // series two significant figures can hold. Each series has the same figures

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The rules of typing a band's value: reading the number at the start of a
 // text, and deciding which position of the band's list the text names.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Reading a whole value as a schematic or a parts list writes it ("4k7",
 // "R47", "2.2 M", "4.7 Kilohm +/- 5%") into the four band positions that

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the Resistor and Practice windows say about a resistor: its value
 // written the ordinary way ("4.7 Kilohm", "0.47 ohm", "47 Gigohm"), the

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # Renders zevodave.svg into the icon files the program and its packages
 # carry: a 48 x 48 PNG of at most 256 colours, and a Windows ICO of the same
 # picture. Needs ImageMagick (apt-get install imagemagick) with its SVG

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # Shared by run.sh, test.sh and the test stages: installing what is missing
 # and building. Sourced, not run.
 

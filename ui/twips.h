@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Window layouts are drawn in twips (1/1440 inch, 15 to the pixel at 96 dots
 // per inch). Qt places widgets in device-independent pixels and scales those

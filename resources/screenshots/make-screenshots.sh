@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # Takes the README's screenshots of the real program on a virtual X display:
 # the main window with 4.7 kilohm +/- 5% typed in from the keyboard, the
 # about window, and the Resistor window beside the main window with 4k7 5%

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # The start-up benchmark, not part of the test suite or CI: Zevodave and a
 # bare Qt Widgets window of the same shape, started in turn on a virtual X
 # display (Xvfb) and offscreen, each ended the moment its window is shown.

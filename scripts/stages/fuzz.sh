@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # libFuzzer over the engine's readings of typed text: LeadingNumber,
 # TypedPosition for every band, the colour code text and the whole value. It
 # starts from the seed corpus under tests/fuzz/corpus and runs FUZZ_SECONDS

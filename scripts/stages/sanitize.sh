@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # The whole test suite built with AddressSanitizer and
 # UndefinedBehaviorSanitizer, leak checking on. Any report, from any process
 # the tests start, fails the stage.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Zevodave developers
+# SPDX-License-Identifier: MIT
+
 # The Windows build: the platform layer, the version record, the engine and
 # the System Info lookup cross-built with mingw-w64, and their tests run under
 # Wine against its real registry, file system and process start.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // Preloaded into a program: the moment its first window is on the screen it
 // prints the application name, the window's title and the largest size of
 // its icon, and ends the program. The start-up benchmark times programs with

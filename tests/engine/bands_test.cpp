@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // The band tables and the result line, against the colour code as students
 // learn it: the lists, the colours a user sees, and every resistor's line.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // Reading typed numbers, and what a typed text chooses in each band.
 
 #include "typedentry.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer over every reading of typed text: the number at its start, what
 // it chooses in each band, a colour code text, and a whole value. No text may
 // crash them or read differently under a decimal-comma locale, and each

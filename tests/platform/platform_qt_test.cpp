@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // The platform of Linux and macOS: the tool it finds on the search path, and
 // a start that runs the program without waiting for it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // The Windows lookup of the system-information tool through a fake registry,
 // and what the user gets from StartSysInfo.
 

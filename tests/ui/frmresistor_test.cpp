@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // The main window as a user meets it: keys to the focused control, mouse
 // clicks, and what the controls then show.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // The Windows layer against the real registry, file system and process start.
 
 #include "platform_win.h"

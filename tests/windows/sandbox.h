@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What one test sets up, gone when the test ends: a folder of its own below
 // the temporary folder, with copies of the helper program in it, and an

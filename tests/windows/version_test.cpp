@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // The version record that this test program carries, as Windows reads it
 // from the file: the same resource the zevodave executable is built with.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The about window: title, version, description and disclaimer, and a
 // button that starts the system-information tool. A window of its own, not

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The help window: fixed instructions for the main window and an OK button.
 // A window of its own, not owned by the main window, that stays off the task

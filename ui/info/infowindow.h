@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the help and about windows have in common: a window of its own, off
 // the task bar, fixed in size, destroyed when closed, in the small font of

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // What the about window's System Info button needs of the operating system:
 // find the system-information tool, and start it. Windows looks the tool up

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // Linux and macOS have no registry and no MSINFO32: System Info starts the
 // desktop's own system-information tool found on the search path.
 

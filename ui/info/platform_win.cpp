@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // The Windows services behind System Info: the registry, the file system and
 // process start, through the ANSI entry points.
 

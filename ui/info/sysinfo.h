@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // Starting the system-information tool for the about window, and the Windows
 // registry lookup that names it there. Standard C++ only: the lookup builds

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The main window: four band rows, each a colour list and a value field, and
 // the result field below them. The calculator's whole state lives in these

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The Practice window (Learn > Practice): a resistor to read or a value to
 // choose the bands for, judged at once in words that teach, and a score for

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The Resistor window (Learn > Resistor): the main window's resistor drawn,
 // the working from its colours to its value, whether that value is a

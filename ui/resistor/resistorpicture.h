@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 // The resistor drawn: the body with its leads and the four bands in the
 // colours of the main window's swatches, spaced as on a real part with the

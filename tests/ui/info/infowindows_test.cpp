@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
 // The help and about windows as a user meets them, and System Info against
 // the fake platform. Single instances and closing the main window under an
 // open help window are proved through the main window's Help menu.
