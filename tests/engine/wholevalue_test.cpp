@@ -41,7 +41,7 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
         {{"0", "0.0k"}, "00 ohm"},
         // Zeros around are no figures, however many.
         {{"1.000", std::string(1'000'000, '0') + "1"}, "1.0 ohm"},
-        {{"2M2", "2.2 Meg", "2.2MEGOHM", "2.2 M\u03A9"}, "2.2 Megohm"},
+        {{"2M2", "2.2 Meg", "2.2meg", "2.2MEGOHM", "2.2 M\u03A9"}, "2.2 Megohm"},
         {{"10M"}, "10 Megohm"},
         {{"1G", "1g", "1 gigohm", "1G\u03A9"}, "1.0 Gigohm"},
         {{"47 OHM", "47 \u03A9", "47R"}, "47 ohm"},
