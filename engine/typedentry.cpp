@@ -15,6 +15,8 @@ namespace zevodave {
 namespace {
 
 constexpr int kHexBase = 16;
+// "&H" and "&O" before hexadecimal and octal digits.
+constexpr std::size_t kPrefixSize = 2;
 constexpr int kOctalBase = 8;
 // Exponents beyond this already leave the range of a double many times over;
 // clamping keeps the exponent's own arithmetic from overflowing.
@@ -198,12 +200,11 @@ double LeadingNumber(std::string_view text) {
         if (!IsBlank(c))
             s += c;
     }
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h')
-            return ReadWhole(std::string_view(s).substr(2), kHexBase);
-        if (s[1] == 'O' || s[1] == 'o')
-            return ReadWhole(std::string_view(s).substr(2), kOctalBase);
-    }
+    const std::string_view digits = std::string_view(s).substr(std::min(s.size(), kPrefixSize));
+    if (s.starts_with("&H") || s.starts_with("&h"))
+        return ReadWhole(digits, kHexBase);
+    if (s.starts_with("&O") || s.starts_with("&o"))
+        return ReadWhole(digits, kOctalBase);
     return ReadDecimal(s);
 }
 

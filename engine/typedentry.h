@@ -21,8 +21,8 @@ class TypedOutcome {
   public:
     enum class Kind { Reject, Keep, Position };
 
-    static constexpr TypedOutcome Reject() { return TypedOutcome(Kind::Reject, -1); }
-    static constexpr TypedOutcome Keep() { return TypedOutcome(Kind::Keep, -1); }
+    static constexpr TypedOutcome Reject() { return TypedOutcome(Kind::Reject); }
+    static constexpr TypedOutcome Keep() { return TypedOutcome(Kind::Keep); }
     static constexpr TypedOutcome At(int position) {
         return TypedOutcome(Kind::Position, position);
     }
@@ -35,7 +35,8 @@ class TypedOutcome {
     constexpr bool operator==(const TypedOutcome&) const = default;
 
   private:
-    constexpr TypedOutcome(Kind kind, int position) : kind_(kind), position_(position) {}
+    constexpr explicit TypedOutcome(Kind kind, int position = {})
+        : kind_(kind), position_(position) {}
     Kind kind_;
     int position_;
 };
