@@ -24,9 +24,12 @@ const std::string kDoubledTool = kFolder + "\\\\MSINFO32.EXE";
 const std::string kNone;
 const std::string kThrows = "(throws)";
 
+// Value types as the registry numbers them, not as the code under test does.
+constexpr std::uint32_t kSz = 1, kExpandSz = 2, kDword = 4;
+
 // A string value as the registry stores it, with its terminating zero.
 RegistryValue Sz(const std::string& text) {
-    return {kRegSz, text + '\0'};
+    return {kSz, text + '\0'};
 }
 
 struct Row {
@@ -39,12 +42,12 @@ struct Row {
 const Row kRows[] = {
     // clang-format off
     {"PathIsTakenAsItIsWithoutFileCheck", Sz(kTool), kFolder, kTool},
-    {"PathStoredWithoutZeroIsReadWhole", RegistryValue{kRegSz, kTool}, {}, kTool},
+    {"PathStoredWithoutZeroIsReadWhole", RegistryValue{kSz, kTool}, {}, kTool},
     {"PathOf1024BytesIsReadWhole", Sz(kLong), kFolder, kLong},
-    {"NumberPathReadsAsUnsigned", RegistryValue{kRegDword, {1, 0, 0, '\x80'}}, {}, "2147483649"},
-    {"ShortNumberPathReadsAsItsBytes", RegistryValue{kRegDword, {2, 1}}, {}, "258"},
-    {"PathOfSizeZeroCannotBeRead", RegistryValue{kRegSz, ""}, kFolder, kThrows},
-    {"ExpandSzPathTriesFolder", RegistryValue{kRegExpandSz, kTool + '\0'}, kFolder, kFolderTool},
+    {"NumberPathReadsAsUnsigned", RegistryValue{kDword, {1, 0, 0, '\x80'}}, {}, "2147483649"},
+    {"ShortNumberPathReadsAsItsBytes", RegistryValue{kDword, {2, 1}}, {}, "258"},
+    {"PathOfSizeZeroCannotBeRead", RegistryValue{kSz, ""}, kFolder, kThrows},
+    {"ExpandSzPathTriesFolder", RegistryValue{kExpandSz, kTool + '\0'}, kFolder, kFolderTool},
     {"PathOver1024BytesTriesTheFolder", Sz(kLong + "y"), kFolder, kFolderTool},
     {"FolderEndingInBackslashStillGetsTheSeparator", {}, kFolder + "\\", kDoubledTool},
     {"FolderWhoseToolIsNoNormalFile", {}, "C:\\Hidden", kNone},
@@ -70,7 +73,7 @@ TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
 
 TEST(GetKeyValueTest, FailureEmptiesTheValueWhateverItHeld) {
     zevodave::testing::FakeRegistry registry;
-    registry.values[kFolderValue] = {kRegExpandSz, kTool + '\0'};
+    registry.values[kFolderValue] = {kExpandSz, kTool + '\0'};
     for (const std::string& name : {kPathValue, kFolderValue}) {
         std::string keyVal = "before";
         const std::size_t bar = name.find('|');

@@ -55,7 +55,6 @@ frmHelp::frmHelp() : QDialog(nullptr) {
     lblHelp = new QLabel(this);
     lblHelp->setObjectName("lblHelp");
     lblHelp->setGeometry(kHelpRect);
-    lblHelp->setTextFormat(Qt::PlainText);
     lblHelp->setWordWrap(true);
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
