@@ -13,10 +13,10 @@ namespace zevodave {
 
 inline constexpr int kTwipsPerPixel = 15;
 
-// Device-independent pixels for a length in twips, rounded to the nearest
-// pixel (the layouts use whole pixels, so nothing is lost there).
+// Device-independent pixels for a length in twips (never negative in a
+// layout), rounded to the nearest pixel (the layouts use whole pixels, so nothing is lost there).
 constexpr int Twips(int twips) {
-    return (twips + (twips >= 0 ? kTwipsPerPixel / 2 : -(kTwipsPerPixel / 2))) / kTwipsPerPixel;
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
 // A control's Left, Top, Width and Height in twips as a widget geometry.
