@@ -14,7 +14,8 @@ namespace zevodave {
 inline constexpr int kTwipsPerPixel = 15;
 
 // Device-independent pixels for a length in twips (never negative in a
-// layout), rounded to the nearest pixel (the layouts use whole pixels, so nothing is lost there).
+// layout), rounded to the nearest pixel (the layouts use whole pixels, so
+// nothing is lost there).
 constexpr int Twips(int twips) {
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
