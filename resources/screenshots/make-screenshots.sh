@@ -21,10 +21,11 @@ program=build-package/app/zevodave
 
 # Runs on the display. Keys go in as a user types them: Tab from the first
 # list to the first field, then a value and Enter for each band.
-shoot() {
-    local program="$1" out="$2" main about rc
-    # A window manager, for the title bars a desktop puts round the windows,
-    # with a title font small enough for the main window's narrow bar.
+# Runs on the display, in the caller's scope: a window manager, for the
+# title bars a desktop puts round the windows, with a title font small enough
+# for the main window's narrow bar; then the program, its main window ($main)
+# focused.
+start_desktop() {
     rc=$(mktemp --suffix=.xml)
     cat >"$rc" <<'RC'
 <?xml version="1.0" encoding="UTF-8"?>
@@ -43,6 +44,20 @@ RC
     main=$(xdotool search --sync --onlyvisible --name '^Zevodave$' | head -1)
     xdotool windowfocus --sync "$main"
     sleep 0.5
+}
+
+# Ends the program with File > Exit, then the window manager.
+stop_desktop() {
+    xdotool windowfocus --sync "$main"
+    xdotool key --delay 100 alt+f e
+    openbox --exit
+    wait
+    rm -f "$rc"
+}
+
+shoot() {
+    local program="$1" out="$2" main about rc
+    start_desktop
     xdotool key --delay 50 Tab Tab Tab Tab 4 Return 7 Return 2 Return 5 Return
     sleep 0.5
     import -frame -window "$main" "$out/main-window.png"
@@ -66,13 +81,10 @@ RC
     mogrify -trim +repage "$out/resistor-window.png"
     mogrify -fill '#d4d4d4' -floodfill "+0+$(($(identify -format %h "$out/resistor-window.png") - 1))" \
         black "$out/resistor-window.png"
-    xdotool key --delay 100 alt+f e
-    openbox --exit
-    wait
-    rm -f "$rc"
+    stop_desktop
 }
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96 -br" \
-    bash -c "$(declare -f shoot); shoot '$program' '$here'"
+    bash -c "$(declare -f start_desktop stop_desktop shoot); shoot '$program' '$here'"
 # Smaller files, same pixels.
 for image in "$here"/main-window.png "$here"/about-window.png "$here"/resistor-window.png; do
     mogrify -strip "$image"
@@ -84,24 +96,7 @@ done
 # from run to run.
 shoot_practice() {
     local program="$1" out="$2" rc main practice
-    rc=$(mktemp --suffix=.xml)
-    cat >"$rc" <<'RC'
-<?xml version="1.0" encoding="UTF-8"?>
-<openbox_config xmlns="http://openbox.org/3.4/rc">
-  <theme>
-    <name>Clearlooks</name>
-    <titleLayout>NLIC</titleLayout>
-    <font place="ActiveWindow"><name>DejaVu Sans</name><size>8</size><weight>bold</weight></font>
-    <font place="InactiveWindow"><name>DejaVu Sans</name><size>8</size><weight>bold</weight></font>
-  </theme>
-</openbox_config>
-RC
-    openbox --config-file "$rc" &
-    sleep 1
-    "$program" &
-    main=$(xdotool search --sync --onlyvisible --name '^Zevodave$' | head -1)
-    xdotool windowfocus --sync "$main"
-    sleep 0.5
+    start_desktop
     xdotool key --delay 100 alt+l p
     practice=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zevodave Practice$' | head -1)
     [ -n "$practice" ] || { echo "Learn > Practice opened no window" >&2; return 1; }
@@ -111,13 +106,9 @@ RC
     xdotool key Return
     sleep 0.5
     import -frame -window "$practice" "$out/practice-window.png"
-    xdotool windowfocus --sync "$main"
-    xdotool key --delay 100 alt+f e
-    openbox --exit
-    wait
-    rm -f "$rc"
+    stop_desktop
 }
 xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
-    bash -c "$(declare -f shoot_practice); shoot_practice '$program' '$here'"
+    bash -c "$(declare -f start_desktop stop_desktop shoot_practice); shoot_practice '$program' '$here'"
 mogrify -strip "$here/practice-window.png"
 identify "$here/practice-window.png"
