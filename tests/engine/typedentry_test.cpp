@@ -35,68 +35,47 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
     // clang-format on
     for (const auto& [text, number] : cases)
         EXPECT_EQ(LeadingNumber(text), number) << text;
-}
-
-TEST(LeadingNumber, FullStopIsThePointWhateverTheLocale) {
+    // The full stop is the point whatever the locale.
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
         GTEST_SKIP() << "no German locale installed";
-    const double point = LeadingNumber("7.4");
-    const double comma = LeadingNumber("7,4");
+    const std::pair<double, double> read(LeadingNumber("7.4"), LeadingNumber("7,4"));
     std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(point, 7.4);
-    EXPECT_EQ(comma, 7);
+    EXPECT_EQ(read, std::pair(7.4, 7.0));
 }
 
-// What each text chooses in a band: a position, "keep" or "reject".
-std::string Outcome(int band, const std::string& text) {
-    const TypedOutcome outcome = TypedPosition(band, text);
-    if (outcome.isPosition())
-        return std::to_string(outcome.position());
-    return outcome == TypedOutcome::Keep() ? "keep" : "reject";
-}
-
-struct Row {
-    int band;
-    std::vector<std::string> texts;
-    std::string outcomes;
-};
-
-TEST(TypedPosition, AcceptedTexts) {
-    const Row rows[] = {
-        // Digits round half to even; text without a number is 0.
-        {0, {"7.4", "2.5", "3.5", "-0.5", "9", "", "abc", "1,5"}, "7 2 4 0 9 0 0 1"},
-        // The multiplier is the number of zeros; 10 and 11 are Gold and Silver.
-        {2, {"0003", "10", "11", ""}, "3 10 11 0"},
-        // Long texts are the field's own form; characters, not bytes, count.
-        {2,
-         {"*10^-1", "*10^-2", "\u00e4\u00e4\u00e4\u00e4-2", "\u00c4\u00d6\u00dc3"},
-         "10 11 11 0"},
-        {2,
-         {"*10^3", "00000", "10^-1", "-1e999", "*10^-0", "*10^-3"},
-         "keep keep keep keep keep keep"},
-        // Tolerances by exact value.
-        {3, {"5", "10 %", "1.0", "1 0", "20", "2"}, "2 3 0 3 4 1"},
-    };
-    for (const Row& row : rows) {
-        std::string seen;
-        for (const std::string& text : row.texts)
-            seen += (seen.empty() ? "" : " ") + Outcome(row.band, text);
-        EXPECT_EQ(seen, row.outcomes) << "band " << row.band;
+// What each text chooses in a band: a position, "k" to keep the list as it
+// is, or "x" to reject it.
+std::string Outcomes(int band, const std::vector<std::string>& texts) {
+    std::string seen;
+    for (const std::string& text : texts) {
+        const TypedOutcome outcome = TypedPosition(band, text);
+        seen += outcome.isPosition() ? std::to_string(outcome.position()) + ' '
+                : outcome.isReject() ? "x "
+                                     : "k ";
     }
+    return seen;
 }
 
-TEST(TypedPosition, RejectedTexts) {
-    const Row rows[] = {
-        {0, {"10", "1 2", "-0.6", "1e400", "-1e400", "&H" + std::string(300, 'F')}, ""},
-        {1, {"9.5", "9.99", std::string(400, '9')}, ""},
-        {2, {"12", "1000", "11.5", "-1", "12345", "12.00"}, ""},
-        {3, {"", "0", "1.5", "3", "25"}, ""},
-        {4, {"1"}, ""},
-        {-1, {"1"}, ""},
-    };
-    for (const Row& row : rows)
-        for (const std::string& text : row.texts)
-            EXPECT_EQ(Outcome(row.band, text), "reject") << row.band << " \"" << text << '"';
+TEST(TypedPosition, ChoosesKeepsOrRejects) {
+    // clang-format off
+    const std::tuple<int, std::vector<std::string>, std::string> rows[] = {
+        // Digits round half to even; text without a number is 0.
+        {0, {"7.4", "2.5", "3.5", "-0.5", "9", "", "abc", "1,5"}, "7 2 4 0 9 0 0 1 "},
+        // The multiplier is the number of zeros; 10 and 11 are Gold and Silver;
+        // longer texts are the field's own form, counted in characters, not bytes.
+        {2, {"0003", "10", "11", "", "*10^-1", "*10^-2", "\u00e4\u00e4\u00e4\u00e4-2",
+             "\u00c4\u00d6\u00dc3", "*10^3", "00000", "10^-1", "-1e999", "*10^-0", "*10^-3"},
+         "3 10 11 0 10 11 11 0 k k k k k k "},
+        // Tolerances by exact value.
+        {3, {"5", "10 %", "1.0", "1 0", "20", "2"}, "2 3 0 3 4 1 "},
+        // Rejected.
+        {0, {"10", "1 2", "-0.6", "1e400", "-1e400", "&H" + std::string(300, 'F')}, "x x x x x x "},
+        {1, {"9.5", "9.99", std::string(400, '9')}, "x x x "},
+        {2, {"12", "1000", "11.5", "-1", "12345", "12.00"}, "x x x x x x "},
+        {3, {"", "0", "1.5", "3", "25"}, "x x x x x "}, {4, {"1"}, "x "}, {-1, {"1"}, "x "}};
+    // clang-format on
+    for (const auto& [band, texts, outcomes] : rows)
+        EXPECT_EQ(Outcomes(band, texts), outcomes) << "band " << band;
 }
 
 } // namespace
