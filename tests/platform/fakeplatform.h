@@ -16,13 +16,12 @@
 
 namespace zevodave::testing {
 
-class FakeRegistry : public Registry {
-  public:
-    std::optional<RegistryValue> ReadValue(std::uint32_t keyRoot, std::string_view keyName,
-                                           std::string_view valueName) override {
-        const auto found = values.find(std::string(keyName) + '|' + std::string(valueName));
-        return keyRoot == kHKeyLocalMachine && found != values.end() ? std::optional(found->second)
-                                                                     : std::nullopt;
+struct FakeRegistry : Registry {
+    std::optional<RegistryValue> ReadValue(std::uint32_t root, std::string_view key,
+                                           std::string_view value) override {
+        const auto found = values.find(std::string(key) + '|' + std::string(value));
+        return root == kHKeyLocalMachine && found != values.end() ? std::optional(found->second)
+                                                                  : std::nullopt;
     }
     bool NormalFileExists(std::string_view path) override {
         return files.contains(std::string(path));
@@ -32,18 +31,14 @@ class FakeRegistry : public Registry {
     std::set<std::string> files;                 // normal files: not hidden, not folders
 };
 
-class FakePlatform : public Platform {
-  public:
+struct FakePlatform : Platform {
     std::string FindTool() override {
-        if (unreadable)
-            throw std::runtime_error("unreadable");
-        return tool;
+        return unreadable ? throw std::runtime_error("unreadable") : tool;
     }
     bool StartProgram(std::string_view path) override {
-        if (!startable)
-            return false;
-        started.emplace_back(path);
-        return true;
+        if (startable)
+            started.emplace_back(path);
+        return startable;
     }
 
     std::string tool;

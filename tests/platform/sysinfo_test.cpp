@@ -20,58 +20,42 @@ const std::string kTool = "C:\\Program Files\\Tools\\tool.exe"; // no normal fil
 const std::string kLong = "C:\\" + std::string(1020, 'x');      // 1024 bytes with its zero
 const std::string kFolder = "C:\\MSInfo";
 const std::string kFolderTool = kFolder + "\\MSINFO32.EXE";
-const std::string kDoubledTool = kFolder + "\\\\MSINFO32.EXE";
-const std::string kNone;
 const std::string kThrows = "(throws)";
 
 // Value types as the registry numbers them, not as the code under test does.
 constexpr std::uint32_t kSz = 1, kExpandSz = 2, kDword = 4;
 
-// A string value as the registry stores it, with its terminating zero.
-RegistryValue Sz(const std::string& text) {
-    return {kSz, text + '\0'};
-}
-
-struct Row {
-    const char* name;
-    std::optional<RegistryValue> path; // "PATH" under the MSINFO key
-    std::optional<std::string> folder; // "MSINFO" under Shared Tools Location
-    std::string tool;                  // what the lookup names, or kThrows
-};
-
-const Row kRows[] = {
-    // clang-format off
-    {"PathIsTakenAsItIsWithoutFileCheck", Sz(kTool), kFolder, kTool},
-    {"PathStoredWithoutZeroIsReadWhole", RegistryValue{kSz, kTool}, {}, kTool},
-    {"PathOf1024BytesIsReadWhole", Sz(kLong), kFolder, kLong},
-    {"NumberPathReadsAsUnsigned", RegistryValue{kDword, {1, 0, 0, '\x80'}}, {}, "2147483649"},
-    {"ShortNumberPathReadsAsItsBytes", RegistryValue{kDword, {2, 1}}, {}, "258"},
-    {"PathOfSizeZeroCannotBeRead", RegistryValue{kSz, ""}, kFolder, kThrows},
-    {"ExpandSzPathTriesFolder", RegistryValue{kExpandSz, kTool + '\0'}, kFolder, kFolderTool},
-    {"PathOver1024BytesTriesTheFolder", Sz(kLong + "y"), kFolder, kFolderTool},
-    {"FolderEndingInBackslashStillGetsTheSeparator", {}, kFolder + "\\", kDoubledTool},
-    {"FolderWhoseToolIsNoNormalFile", {}, "C:\\Hidden", kNone},
-    {"NothingRegistered", {}, {}, kNone},
-    // clang-format on
-};
+// "PATH" under the MSINFO key, "MSINFO" under Shared Tools Location (a
+// string with its zero), and the tool the lookup names, or kThrows.
+using Row = std::tuple<std::optional<RegistryValue>, std::optional<std::string>, std::string>;
 
 TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
-    for (const Row& row : kRows) {
-        SCOPED_TRACE(row.name);
+    // clang-format off
+    const Row rows[] = {
+        {RegistryValue{kSz, kTool + '\0'}, kFolder, kTool},   // taken as it is, no file check
+        {RegistryValue{kSz, kTool}, {}, kTool},               // stored without its zero
+        {RegistryValue{kSz, kLong + '\0'}, kFolder, kLong},   // 1024 bytes read whole
+        {RegistryValue{kDword, {1, 0, 0, '\x80'}}, {}, "2147483649"}, // unsigned
+        {RegistryValue{kDword, {2, 1}}, {}, "258"},           // a short number: its bytes
+        {RegistryValue{kSz, ""}, kFolder, kThrows},           // size zero cannot be read
+        {RegistryValue{kExpandSz, kTool + '\0'}, kFolder, kFolderTool}, // other types: the folder
+        {RegistryValue{kSz, kLong + "y" + '\0'}, kFolder, kFolderTool}, // over 1024 bytes: too
+        {{}, kFolder + "\\", kFolder + "\\\\MSINFO32.EXE"},   // the separator always added
+        {{}, "C:\\Hidden", ""}, {{}, {}, ""}};                // no normal file; nothing
+    // clang-format on
+    for (const auto& [path, folder, tool] : rows) {
         zevodave::testing::FakeRegistry registry;
-        registry.files = {kFolderTool, kDoubledTool};
-        if (row.path)
-            registry.values[kPathValue] = *row.path;
-        if (row.folder)
-            registry.values[kFolderValue] = Sz(*row.folder);
-        if (row.tool == kThrows)
+        registry.files = {kFolderTool, kFolder + "\\\\MSINFO32.EXE"};
+        if (path)
+            registry.values[kPathValue] = *path;
+        if (folder)
+            registry.values[kFolderValue] = {kSz, *folder + '\0'};
+        if (tool == kThrows)
             EXPECT_THROW(RegisteredTool(registry), std::runtime_error);
         else
-            EXPECT_EQ(RegisteredTool(registry), row.tool);
+            EXPECT_EQ(RegisteredTool(registry), tool) << tool;
     }
-}
-
-TEST(GetKeyValueTest, FailureEmptiesTheValueWhateverItHeld) {
+    // A failed read empties the value, whatever it held.
     zevodave::testing::FakeRegistry registry;
     registry.values[kFolderValue] = {kExpandSz, kTool + '\0'};
     for (const std::string& name : {kPathValue, kFolderValue}) {
@@ -86,17 +70,14 @@ TEST(GetKeyValueTest, FailureEmptiesTheValueWhateverItHeld) {
 TEST(StartSysInfoTest, StartsTheToolOrShowsTheMessage) {
     // The tool found, whether its lookup can be read, whether it starts; and
     // whether it was started (else the message shows).
-    const std::tuple<std::string, bool, bool, bool> rows[] = {
-        {kTool, true, true, true},
-        {kNone, true, true, false},
-        {kTool, true, false, false},
-        {kTool, false, true, false},
-    };
+    const std::tuple<std::string, bool, bool, bool> rows[] = {{kTool, true, true, true},
+                                                              {"", true, true, false},
+                                                              {kTool, true, false, false},
+                                                              {kTool, false, true, false}};
     for (const auto& [tool, readable, startable, started] : rows) {
         zevodave::testing::FakePlatform platform;
-        platform.tool = tool;
-        platform.unreadable = !readable;
-        platform.startable = startable;
+        std::tie(platform.tool, platform.unreadable, platform.startable) =
+            std::tuple(tool, !readable, startable);
         int messages = 0;
         StartSysInfo(platform, [&messages] { ++messages; });
         EXPECT_EQ(platform.started, started ? std::vector{kTool} : std::vector<std::string>{});

@@ -18,44 +18,36 @@ constexpr const char* kValueName = "Stored";
 // The longest value the layer reads, its terminating zero included.
 constexpr std::size_t kLongest = 1024;
 
-// What the registry holds, and what the layer reads of it (nullopt: absent).
-struct ReadRow {
-    const char* name;
-    std::string stored; // a string value, terminating zero included
-    bool denyWriting;
-    const char* readKey;
-    bool found;
-};
-
+// A string value stored (terminating zero included), whether the key then
+// denies writing, the key read, and whether the value is found.
 TEST(ReadValueTest, ReadsOnlyWithReadRightsAndOnlyWhatTheBufferHolds) {
-    const ReadRow rows[] = {
-        {"1024 bytes with the zero read whole", std::string(kLongest - 1, 'x') + '\0', false,
-         kTestKey, true},
-        {"1025 bytes are absent", std::string(kLongest, 'x') + '\0', false, kTestKey, false},
-        {"a key that denies writing still reads", "C:\\tool.exe\0"s, true, kTestKey, true},
-        {"a missing key is absent", "C:\\tool.exe\0"s, false, "SOFTWARE\\ZevodaveTest\\No", false},
-    };
-    for (const ReadRow& row : rows) {
-        SCOPED_TRACE(row.name);
+    const std::string tool = "C:\\tool.exe\0"s;
+    const std::tuple<std::string, bool, const char*, bool> rows[] = {
+        {std::string(kLongest - 1, 'x') + '\0', false, kTestKey, true}, // 1024 bytes read whole
+        {std::string(kLongest, 'x') + '\0', false, kTestKey, false},    // 1025 are absent
+        {tool, true, kTestKey, true}, // a key that denies writing still reads
+        {tool, false, "SOFTWARE\\ZevodaveTest\\No", false}};
+    for (const auto& [stored, denyWriting, key, found] : rows) {
         const test::Sandbox sandbox;
-        sandbox.SetValue(kTestKey, kValueName, REG_SZ, row.stored, row.denyWriting);
-        const auto read = MakeRegistry()->ReadValue(kHKeyLocalMachine, row.readKey, kValueName);
+        sandbox.SetValue(kTestKey, kValueName, REG_SZ, stored, denyWriting);
+        const auto read = MakeRegistry()->ReadValue(kHKeyLocalMachine, key, kValueName);
         EXPECT_EQ(read ? std::optional(std::pair(read->type, read->bytes)) : std::nullopt,
-                  row.found ? std::optional(std::pair(kRegSz, row.stored)) : std::nullopt);
+                  found ? std::optional(std::pair(kRegSz, stored)) : std::nullopt)
+            << key << ' ' << stored.size();
     }
 }
 
 TEST(NormalFileExistsTest, FindsOnlyNormalFilesNamedExactly) {
+    const char* file = "Tool\\tool.exe";
     const std::tuple<DWORD, const char*, bool> rows[] = {
-        {FILE_ATTRIBUTE_NORMAL, "Tool\\tool.exe", true},
-        {FILE_ATTRIBUTE_HIDDEN, "Tool\\tool.exe", false},
-        {FILE_ATTRIBUTE_SYSTEM, "Tool\\tool.exe", false},
+        {FILE_ATTRIBUTE_NORMAL, file, true},
+        {FILE_ATTRIBUTE_HIDDEN, file, false},
+        {FILE_ATTRIBUTE_SYSTEM, file, false},
         {FILE_ATTRIBUTE_NORMAL, "Tool", false},
-        {FILE_ATTRIBUTE_NORMAL, "Tool\\*.exe", false},
-    };
+        {FILE_ATTRIBUTE_NORMAL, "Tool\\*.exe", false}};
     for (const auto& [attributes, asked, exists] : rows) {
         const test::Sandbox sandbox;
-        sandbox.Add("Tool\\tool.exe", attributes);
+        sandbox.Add(file, attributes);
         EXPECT_EQ(MakeRegistry()->NormalFileExists(sandbox.Path(asked)), exists)
             << asked << ' ' << attributes;
     }

@@ -13,13 +13,12 @@ using namespace zevodave;
 
 namespace {
 
+// clang-format off
 constexpr std::pair<const char*, const char*> kFields[] = {
-    {"FileVersion", "2.00.0002"},
-    {"ProductVersion", "2.00.0002"},
-    {"FileDescription", "A resistor color calculator"},
-    {"Comments", "To aid electronics students learn resistor color codes"},
-    {"ProductName", kAppTitle.data()},
-};
+    {"FileVersion", "2.00.0002"}, {"ProductVersion", "2.00.0002"},
+    {"ProductName", kAppTitle.data()}, {"FileDescription", "A resistor color calculator"},
+    {"Comments", "To aid electronics students learn resistor color codes"}};
+// clang-format on
 
 TEST(VersionRecordTest, HoldsTheProgramsTextsAndVersion) {
     const std::string self = test::OwnPath();
