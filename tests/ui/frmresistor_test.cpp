@@ -192,37 +192,60 @@ class FrmResistorTest : public QObject {
         QCOMPARE(Seen(), seen);
     }
 
-    // Geometry is what the user sees: every control where the window's
-    // design puts it (Left, Top, Width, Height in twips), at every scale.
-    void layout() {
+    // Each stop of the tab cycle as a screen reader names it and where the
+    // window's design puts it (Left, Top, Width, Height in twips), at every
+    // scale; the window fixed, centred and named. Each list carries its band
+    // whatever entry it shows.
+    void layoutAndScreenReader() {
         const auto pixels = [](int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; };
         const auto rect = [&pixels](int l, int t, int w, int h) {
             return QRect(pixels(l), pixels(t), pixels(w), pixels(h));
         };
         QCOMPARE(window->centralWidget()->size(), QSize(pixels(2280), pixels(1920)));
-        QCOMPARE(window->size(), window->minimumSize());
-        QCOMPARE(window->size(), window->maximumSize());
-        for (int band = 0; band < kBandCount; ++band) {
-            QCOMPARE(List(band)->geometry(), rect(120, 120 + 360 * band, 1095, 315));
-            QCOMPARE(Field(band)->geometry(), rect(1320, 120 + 360 * band, 855, 285));
-            QCOMPARE(Field(band)->alignment(), Qt::AlignCenter);
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        const QPoint offset =
+            window->frameGeometry().center() - window->screen()->availableGeometry().center();
+        QVERIFY(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2);
+        QAccessibleInterface* main = QAccessible::queryAccessibleInterface(window.get());
+        QCOMPARE(std::pair(main->role(), main->text(QAccessible::Name)),
+                 std::pair(QAccessible::Window, QString("Zevodave")));
+        Run("k0=4 k1=7 k2=2 k3=2 l0");
+        for (int stop = 0; stop <= 2 * kBandCount; ++stop, Key(Qt::Key_Tab)) {
+            const int row = stop % kBandCount;
+            const auto* field = qobject_cast<QLineEdit*>(Focus());
+            const QString name = stop < kBandCount   ? QString("Band %1 colour").arg(row + 1)
+                                 : field != Result() ? QString("Band %1 value").arg(row + 1)
+                                                     : "Resistance";
+            QCOMPARE(Focus()->accessibleName(), name);
+            if (!field) {
+                QCOMPARE(Focus()->geometry(), rect(120, 120 + 360 * row, 1095, 315));
+                QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Focus());
+                QCOMPARE(list->text(QAccessible::Description), name);
+                const auto labels = list->relations(QAccessible::Label);
+                QCOMPARE(labels.size(), 1);
+                QCOMPARE(labels[0].first->text(QAccessible::Name), name);
+                continue;
+            }
+            QCOMPARE(field->alignment(), Qt::AlignCenter);
+            QCOMPARE(field->geometry(), field == Result() ? rect(120, 1560, 2055, 285)
+                                                          : rect(1320, 120 + 360 * row, 855, 285));
         }
-        QCOMPARE(Result()->geometry(), rect(120, 1560, 2055, 285));
-        QCOMPARE(Result()->alignment(), Qt::AlignCenter);
+        QCOMPARE(Focus(), List(0));
     }
 
-    // The closed list's pixels: Black fills the text area and the button,
-    // with the text drawn white on it.
+    // The closed list's pixels: the swatch fills the text area, with the text
+    // drawn in its ink (black on Brown, white on Blue), and the button beside
+    // it takes on the swatch.
     void choiceShowsTheColour() {
-        const auto pixels = [](QComboBox* list) {
-            return list->grab().toImage().scaled(list->size());
-        };
-        const QImage plain = pixels(List(0));
         const std::tuple<int, int, QColor, QColor> rows[] = {
             {0, 1, QColor(0x80, 0x40, 0), Qt::black}, {1, 6, Qt::blue, Qt::white}};
+        const auto pixels = [this](int band) {
+            return List(band)->grab().toImage().scaled(List(band)->size());
+        };
         for (const auto& [band, position, swatch, ink] : rows) {
+            const QImage plain = pixels(band);
             Choose(band, position);
-            const QImage chosen = pixels(List(band));
+            const QImage chosen = pixels(band);
             const QRect text = List(band)->lineEdit()->geometry();
             QCOMPARE(chosen.pixelColor(text.right() - 1, text.top() + 1), swatch);
             const QPoint button(text.right() + 3, text.top() + 2);
@@ -233,37 +256,6 @@ class FrmResistorTest : public QObject {
                 for (int x = text.left(); x <= text.right(); ++x)
                     inked = inked || Distance(chosen.pixelColor(x, y), ink) < kInkTolerance;
             QVERIFY(inked);
-        }
-    }
-
-    // What a screen reader says at each stop of the tab cycle, and the band
-    // each list carries whatever it shows.
-    void screenReaderHearsEveryControl() {
-        QStringList heard;
-        for (int step = 0; step <= 2 * kBandCount; ++step) {
-            Key(Qt::Key_Tab);
-            heard << Focus()->accessibleName();
-        }
-        QCOMPARE(heard, QStringList({"Band 2 colour", "Band 3 colour", "Band 4 colour",
-                                     "Band 1 value", "Band 2 value", "Band 3 value", "Band 4 value",
-                                     "Resistance", "Band 1 colour"}));
-        // Centred on the screen.
-        const QPoint offset =
-            window->frameGeometry().center() - window->screen()->availableGeometry().center();
-        QVERIFY(qAbs(offset.x()) <= 2 && qAbs(offset.y()) <= 2);
-        QAccessibleInterface* main = QAccessible::queryAccessibleInterface(window.get());
-        QCOMPARE(main->role(), QAccessible::Window);
-        QCOMPARE(main->text(QAccessible::Name), "Zevodave");
-        for (const QString& script : {QString(), QString("k0=4 k1=7 k2=2 k3=2")}) {
-            Run(script);
-            for (int band = 0; band < kBandCount; ++band) {
-                const QString name = QString("Band %1 colour").arg(band + 1);
-                QAccessibleInterface* list = QAccessible::queryAccessibleInterface(List(band));
-                QCOMPARE(list->text(QAccessible::Description), name);
-                const auto labels = list->relations(QAccessible::Label);
-                QCOMPARE(labels.size(), 1);
-                QCOMPARE(labels[0].first->text(QAccessible::Name), name);
-            }
         }
     }
 
@@ -279,8 +271,10 @@ class FrmResistorTest : public QObject {
     }
 
     // The menus as the bar shows them; Edit and Save greyed out; Help > About
-    // twice makes one window, beside which Help > Help opens its own.
-    void menus() {
+    // twice makes one window, beside which Help > Help and Learn > Practice
+    // open their own. Closing the main window with its close box leaves them
+    // open and the program running; it ends when they close.
+    void menusAndTheWindowsTheyOpen() {
         QStringList bar;
         for (QAction* menu : window->menuBar()->actions()) {
             QStringList items;
@@ -302,6 +296,17 @@ class FrmResistorTest : public QObject {
             OpenMenu(menu, item);
         for (const char* name : {"frmAbout", "frmHelp", "frmPractice"})
             QTRY_COMPARE(OpenWindows(name).size(), 1);
+        QWidgetList stillOpen;
+        QTimer::singleShot(0, this, [this] { window->close(); });
+        QTimer::singleShot(kSettleMs, this, [&stillOpen] {
+            stillOpen =
+                OpenWindows("frmHelp") + OpenWindows("frmAbout") + OpenWindows("frmPractice");
+            for (QWidget* other : stillOpen)
+                other->close();
+        });
+        QCOMPARE(RunEventLoop(), EXIT_SUCCESS);
+        QCOMPARE(stillOpen.size(), 3);
+        QVERIFY(OpenWindows("frmResistor").isEmpty());
     }
 
     // After File > Exit main() destroys the main window, and an open help or
@@ -316,25 +321,6 @@ class FrmResistorTest : public QObject {
         QCOMPARE(RunEventLoop(), EXIT_SUCCESS);
         window.reset();
         QCOMPARE(OpenWindows("frmHelp").size() + OpenWindows("frmPractice").size(), 0);
-    }
-
-    // Closing the main window with its close box leaves the help, about and
-    // Practice windows open and the program running; it ends when they close.
-    void windowsOfTheirOwnOutliveTheClosedMainWindow() {
-        OpenMenu(Qt::Key_H, Qt::Key_H);
-        OpenMenu(Qt::Key_H, Qt::Key_A);
-        OpenMenu(Qt::Key_L, Qt::Key_P);
-        QWidgetList stillOpen;
-        QTimer::singleShot(0, this, [this] { window->close(); });
-        QTimer::singleShot(kSettleMs, this, [&stillOpen] {
-            stillOpen =
-                OpenWindows("frmHelp") + OpenWindows("frmAbout") + OpenWindows("frmPractice");
-            for (QWidget* info : stillOpen)
-                info->close();
-        });
-        QCOMPARE(RunEventLoop(), EXIT_SUCCESS);
-        QCOMPARE(stillOpen.size(), 3);
-        QVERIFY(OpenWindows("frmResistor").isEmpty());
     }
 };
 
