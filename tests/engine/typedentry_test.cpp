@@ -35,7 +35,9 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
     // clang-format on
     for (const auto& [text, number] : cases)
         EXPECT_EQ(LeadingNumber(text), number) << text;
-    // The full stop is the point whatever the locale.
+}
+
+TEST(LeadingNumber, FullStopIsThePointWhateverTheLocale) {
     if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
         GTEST_SKIP() << "no German locale installed";
     const std::pair<double, double> read(LeadingNumber("7.4"), LeadingNumber("7,4"));

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 
 // libFuzzer over every reading of typed text: the number at its start, what
-// it chooses in each band, a colour code text, and a whole value. No text may
+// it chooses in each band, and a whole value. No text may
 // crash them or read differently under a decimal-comma locale, and each
 // answer keeps its own promise.
 
@@ -36,10 +36,10 @@ template <class Read> auto SameInEveryLocale(Read read) {
     return plain;
 }
 
-// The whole text as a number in `base`, or nothing.
-std::optional<std::uint32_t> Digits(std::string_view text, int base) {
+// The whole text as a decimal number, or nothing.
+std::optional<std::uint32_t> Digits(std::string_view text) {
     std::uint32_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc{} && end == text.data() + text.size() ? std::optional(value)
                                                                  : std::nullopt;
 }
@@ -49,7 +49,7 @@ std::optional<std::uint32_t> Digits(std::string_view text, int base) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zevodave;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto whole = Digits(text, 10);
+    const auto whole = Digits(text);
 
     const double number = SameInEveryLocale([&] { return LeadingNumber(text); });
     Require(!std::isnan(number), "a text never reads as NaN");
@@ -64,12 +64,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     outcome == TypedOutcome::At(int(*whole)),
                 "a whole number of the list chooses that position");
     }
-
-    constexpr std::size_t kColourCode = 10; // "&H" and eight hexadecimal digits
-    const std::uint32_t colour = SameInEveryLocale([&] { return ColourValue(text); });
-    const auto code =
-        text.starts_with("&H") && size <= kColourCode ? Digits(text.substr(2), 16) : std::nullopt;
-    Require(!code || colour == *code, "a colour code text reads as its hexadecimal digits");
 
     const auto [bands, refusal] = SameInEveryLocale([&] {
         const ValueReading reading = ReadWholeValue(text);

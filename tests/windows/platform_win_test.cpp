@@ -53,16 +53,6 @@ TEST(NormalFileExistsTest, FindsOnlyNormalFilesNamedExactly) {
     }
 }
 
-// The lookup itself is proved against a fake registry; here, that the real
-// one reaches MSINFO32.EXE through a folder value in a key nobody may write.
-TEST(FindToolTest, FindsMsinfo32InTheRegisteredFolder) {
-    const test::Sandbox sandbox;
-    const std::string tool = sandbox.Add("MSInfo\\MSINFO32.EXE");
-    sandbox.SetValue("SOFTWARE\\Microsoft\\Shared Tools Location", "MSINFO", REG_SZ,
-                     sandbox.Path("MSInfo") + '\0', true);
-    EXPECT_EQ(MakePlatform()->FindTool(), tool);
-}
-
 TEST(StartProgramTest,
      StartsTheNamedProgramNotADecoyInANormalWindowWithoutWaitingAndFailsForAMissingOne) {
     const test::Sandbox sandbox;
