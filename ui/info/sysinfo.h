@@ -28,7 +28,6 @@ void StartSysInfo(Platform& platform, const std::function<void()>& showUnavailab
 // Registry roots and value types, as the registry numbers them.
 inline constexpr std::uint32_t kHKeyLocalMachine = 0x80000002;
 inline constexpr std::uint32_t kRegSz = 1;
-inline constexpr std::uint32_t kRegExpandSz = 2;
 inline constexpr std::uint32_t kRegDword = 4;
 
 // A value is read through a buffer of this many bytes; a larger value counts
