@@ -262,8 +262,8 @@ class FrmResistorTest : public QObject {
     }
 
     // The menus as the bar shows them; Edit and Save greyed out; Help > About
-    // twice makes one window, beside which Help > Help and Learn > Practice
-    // open their own. Closing the main window with its close box leaves them
+    // twice makes one window, brought to the front again, beside which Help >
+    // Help and Learn > Practice open their own. Closing the main window with its close box leaves them
     // open and the program running; it ends when they close.
     void menusAndTheWindowsTheyOpen() {
         QStringList bar;
@@ -279,14 +279,17 @@ class FrmResistorTest : public QObject {
                                    "mnuLearn &Learn: mnuLearnResistor &Resistor, mnuLearnPractice "
                                    "&Practice",
                                    "mnuHelp &Help: mnuHelpAbout &About, mnuHelpHelp &Help"}));
-        for (const auto& [menu, item] : {std::pair(Qt::Key_H, Qt::Key_A),
-                                         {Qt::Key_H, Qt::Key_A},
-                                         {Qt::Key_H, Qt::Key_H},
-                                         {Qt::Key_L, Qt::Key_P},
-                                         {Qt::Key_L, Qt::Key_P}})
+        // clang-format off
+        const std::tuple<Qt::Key, Qt::Key, QString> opened[] = {
+            {Qt::Key_H, Qt::Key_A, "frmAbout"}, {Qt::Key_H, Qt::Key_A, "frmAbout"},
+            {Qt::Key_H, Qt::Key_H, "frmHelp"}, {Qt::Key_L, Qt::Key_P, "frmPractice"},
+            {Qt::Key_L, Qt::Key_P, "frmPractice"}};
+        // clang-format on
+        for (const auto& [menu, item, name] : opened) {
             OpenMenu(menu, item);
-        for (const char* name : {"frmAbout", "frmHelp", "frmPractice"})
-            QTRY_COMPARE(OpenWindows(name).size(), 1);
+            QTRY_COMPARE(QApplication::activeWindow()->objectName(), name);
+            QCOMPARE(OpenWindows(name).size(), 1);
+        }
         QWidgetList stillOpen;
         QTimer::singleShot(0, this, [this] { window->close(); });
         QTimer::singleShot(kSettleMs, this, [&stillOpen] {

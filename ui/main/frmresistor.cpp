@@ -101,7 +101,6 @@ frmResistor::~frmResistor() {
 
 void frmResistor::CreateControls() {
     auto* client = new QWidget(this);
-    client->setObjectName("client");
     client->setFixedSize(Twips(kClientWidth), Twips(kClientHeight));
     setCentralWidget(client);
     // The window is exactly the menu bar plus the client area, at any scale.
@@ -314,13 +313,10 @@ void frmResistor::txtBand_KeyPress(int index) {
     }
     if (outcome.isPosition())
         SetListIndex(index, outcome.position());
-    // The list has already written the digit fields. The multiplier and
-    // tolerance fields are rewritten from the colour the list now shows, so a
+    // The field is rewritten from the colour the list now shows, so a
     // multiplier text that named nothing gives way to the colour that stays.
-    if (index == kMultiplierBand || index == kToleranceBand) {
-        if (const auto text = FieldText(index, cboBand[index]->currentIndex()))
-            field->setText(ToQString(*text));
-    }
+    if (const auto text = FieldText(index, cboBand[index]->currentIndex()))
+        field->setText(ToQString(*text));
     // After the list's own move to the next list: the focus ends in the next
     // band's field, ready for its value.
     txtBand[NextBand(index)]->setFocus();

@@ -90,6 +90,9 @@ class FrmPracticeTest : public QObject {
             // A long feedback wraps, not widening the window past the screen.
             QVERIFY(window->width() <= window->screen()->availableGeometry().width());
         }
+        // Back to reading the bands, by the access key.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+        QTRY_VERIFY(window->findChild<QWidget*>("picQuestion")->isVisible());
         // Escape closes the window, and closed it is gone.
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(!window);
