@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 
+#include <algorithm>
 #include <string_view>
 
 namespace zevodave {
@@ -150,8 +151,7 @@ void frmPractice::ShowScore() {
 
 void frmPractice::cmdCheck_Click() {
     BandPositions chosen{};
-    for (int band = 0; band < kBandCount; ++band)
-        chosen[band] = cboAnswer[band]->currentIndex();
+    std::ranges::transform(cboAnswer, chosen.begin(), &QComboBox::currentIndex);
     const Verdict verdict = ReadingBands() ? JudgeReading(question, txtAnswer->text().toStdString())
                                            : JudgeChoice(question, chosen);
     ShowText(lblFeedback, ToQString(verdict.feedback));

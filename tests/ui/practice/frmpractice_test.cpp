@@ -48,7 +48,12 @@ class FrmPracticeTest : public QObject {
              "Answer band 3, Answer band &3, > cboAnswer2 / cboAnswer2: Blue, Answer band 3 / "
              "lblAnswer3: Answer band 4, Answer band &4, > cboAnswer3 / cboAnswer3: Silver, Answer "
              "band 4 / lblFeedback: Feedback, Not quite: you chose Black, Br / lblScore: Score, 2 "
-             "of 4 right"}};
+             "of 4 right"},
+            // Enter on a list, once answered, goes on to the next question.
+            {"\v\r", "@cboAnswer0 / lblQuestionValue: Question value, 470 ohm +/- 5% / cboAnswer0: "
+             "Answer band 1 / cboAnswer1: Answer band 2 / cboAnswer2: Answer band 3 / cboAnswer3: "
+             "Answer band 4 / cmdCheck: Check, &Check / cmdNext: Next question, &Next question, off "
+             "/ lblFeedback: Feedback"}};
         // clang-format on
         QStringList before;
         for (const auto& [keys, heard] : steps) {

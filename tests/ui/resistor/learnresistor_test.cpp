@@ -97,9 +97,9 @@ class LearnResistorTest : public QObject {
 
     // Right of the main window without covering it, off the task bar, fixed,
     // its controls apart, the longest working fitting its label wrapped and
-    // shown to the eye as to a screen reader; the window and its controls as
-    // a screen reader names them, in the order they are created (the tab
-    // order); and closed and destroyed with the main window.
+    // shown to the eye as to a screen reader; the window and its controls by
+    // object name as a screen reader names them, in the order they are
+    // created (the tab order); and closed and destroyed with the main window.
     void windowTraits() {
         QVERIFY(learn->x() > main->frameGeometry().right());
         QVERIFY(learn->windowType() == Qt::Tool && learn->minimumSize() == learn->maximumSize());
@@ -111,13 +111,16 @@ class LearnResistorTest : public QObject {
         QCOMPARE(window->role(), QAccessible::Dialog);
         QStringList heard{window->text(QAccessible::Name)};
         for (int i = 0; i < window->childCount(); ++i) {
-            heard << window->child(i)->text(QAccessible::Name);
+            heard << window->child(i)->object()->objectName() + " " +
+                         window->child(i)->text(QAccessible::Name);
             for (int j = 0; j < i; ++j)
                 QVERIFY(!window->child(i)->rect().intersects(window->child(j)->rect()));
         }
-        QCOMPARE(heard, QStringList({"Zevodave Resistor", "Resistor picture", "Working",
-                                     "Standard values", "E6", "Series", "Previous standard value",
-                                     "Next standard value", "Value", "Value", "Message"}));
+        QCOMPARE(heard.join(", "),
+                 "Zevodave Resistor, picResistor Resistor picture, lblWorking Working, lblStandard "
+                 "Standard values, cboSeries E6, lblSeries Series, cmdPrevious Previous standard "
+                 "value, cmdNext Next standard value, txtValue Value, lblValue Value, lblMessage "
+                 "Message");
         main->close();
         QTRY_VERIFY(!learn);
     }
