@@ -13,7 +13,6 @@ using namespace std::string_literals;
 
 namespace {
 
-constexpr const char* kTestKey = "SOFTWARE\\ZevodaveTest";
 constexpr const char* kValueName = "Stored";
 // The longest value the layer reads, its terminating zero included.
 constexpr std::size_t kLongest = 1024;
@@ -22,18 +21,19 @@ constexpr std::size_t kLongest = 1024;
 // denies writing, the key read, and whether the value is found.
 TEST(ReadValueTest, ReadsOnlyWithReadRightsAndOnlyWhatTheBufferHolds) {
     const std::string tool = "C:\\tool.exe\0"s;
+    const char* key = test::Sandbox::kKey;
     const std::tuple<std::string, bool, const char*, bool> rows[] = {
-        {std::string(kLongest - 1, 'x') + '\0', false, kTestKey, true}, // 1024 bytes read whole
-        {std::string(kLongest, 'x') + '\0', false, kTestKey, false},    // 1025 are absent
-        {tool, true, kTestKey, true}, // a key that denies writing still reads
+        {std::string(kLongest - 1, 'x') + '\0', false, key, true}, // 1024 bytes read whole
+        {std::string(kLongest, 'x') + '\0', false, key, false},    // 1025 are absent
+        {tool, true, key, true}, // a key that denies writing still reads
         {tool, false, "SOFTWARE\\ZevodaveTest\\No", false}};
-    for (const auto& [stored, denyWriting, key, found] : rows) {
+    for (const auto& [stored, denyWriting, read, found] : rows) {
         const test::Sandbox sandbox;
-        sandbox.SetValue(kTestKey, kValueName, REG_SZ, stored, denyWriting);
-        const auto read = MakeRegistry()->ReadValue(kHKeyLocalMachine, key, kValueName);
-        EXPECT_EQ(read ? std::optional(std::pair(read->type, read->bytes)) : std::nullopt,
+        sandbox.SetValue(kValueName, REG_SZ, stored, denyWriting);
+        const auto value = MakeRegistry()->ReadValue(kHKeyLocalMachine, read, kValueName);
+        EXPECT_EQ(value ? std::optional(std::pair(value->type, value->bytes)) : std::nullopt,
                   found ? std::optional(std::pair(kRegSz, stored)) : std::nullopt)
-            << key << ' ' << stored.size();
+            << read << ' ' << stored.size();
     }
 }
 

@@ -3,8 +3,8 @@
 
 #pragma once
 // What one test sets up, gone when the test ends: a folder of its own below
-// the temporary folder, with copies of the helper program in it, and an
-// HKEY_LOCAL_MACHINE of its own. Tests run side by side, so each test's are
+// the temporary folder, with copies of the helper program in it, and a key
+// below HKEY_LOCAL_MACHINE. Tests run side by side, so each test's folder is
 // named after it.
 //
 // The helper program, started from PATH, writes PATH.started holding the show
@@ -48,22 +48,14 @@ class Sandbox {
   public:
     Sandbox() {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        const std::string name = std::string(test->test_suite_name()) + "." + test->name();
-        auto root = std::filesystem::temp_directory_path() / "zevodave-tests" / name;
+        auto root = std::filesystem::temp_directory_path() / "zevodave-tests" /
+                    (std::string(test->test_suite_name()) + "." + test->name());
         root_ = root.make_preferred().string();
         std::filesystem::remove_all(root_, error_);
-        // HKEY_LOCAL_MACHINE becomes, for this process only, a key of the
-        // test's own: it starts empty, and the machine's keys stay untouched.
-        machine_ = "Software\\Zevodave-tests\\" + name;
-        RegDeleteTreeA(HKEY_CURRENT_USER, machine_.c_str());
-        HKEY machine = nullptr;
-        RegCreateKeyA(HKEY_CURRENT_USER, machine_.c_str(), &machine);
-        EXPECT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine), ERROR_SUCCESS);
-        RegCloseKey(machine);
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kKey);
     }
     ~Sandbox() {
-        RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-        RegDeleteTreeA(HKEY_CURRENT_USER, machine_.c_str());
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kKey);
         std::filesystem::remove_all(root_, error_);
     }
 
@@ -83,22 +75,21 @@ class Sandbox {
         return path;
     }
 
-    // Stores exactly `bytes` below HKEY_LOCAL_MACHINE: the registry adds a
+    // Stores exactly `bytes` in value `name` of kKey: the registry adds a
     // zero to a string when the byte after the data happens to be zero, so a
     // non-zero byte goes there. `denyWriting` then lets everyone read the key
     // but nobody, administrators included, set values in it or create keys
     // below it (denying all of KEY_WRITE would deny READ_CONTROL, which every
     // read open needs).
-    void SetValue(const char* key, const char* name, DWORD type, std::string bytes,
-                  bool denyWriting = false) const {
+    void SetValue(const char* name, DWORD type, std::string bytes, bool denyWriting) const {
         bytes.push_back('#');
         const auto size = static_cast<DWORD>(bytes.size() - 1);
-        ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, key, name, type, bytes.data(), size),
+        ASSERT_EQ(RegSetKeyValueA(HKEY_LOCAL_MACHINE, kKey, name, type, bytes.data(), size),
                   ERROR_SUCCESS);
         if (!denyWriting)
             return;
         HKEY handle = nullptr;
-        RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, WRITE_DAC, &handle);
+        RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, WRITE_DAC, &handle);
         PSECURITY_DESCRIPTOR deny = nullptr;
         ConvertStringSecurityDescriptorToSecurityDescriptorA("D:(D;;0x6;;;WD)(A;;KA;;;WD)",
                                                              SDDL_REVISION_1, &deny, nullptr);
@@ -106,12 +97,16 @@ class Sandbox {
         LocalFree(deny);
         RegCloseKey(handle);
         // A read proves the read-only open only where a write open fails.
-        EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, key, 0, KEY_SET_VALUE, &handle), ERROR_SUCCESS);
+        EXPECT_NE(RegOpenKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, KEY_SET_VALUE, &handle),
+                  ERROR_SUCCESS);
     }
+
+    // The one key a test may write below HKEY_LOCAL_MACHINE (Wine's, a
+    // machine of the build's own), gone when the test ends.
+    static constexpr const char* kKey = "SOFTWARE\\ZevodaveTest";
 
   private:
     std::string root_;
-    std::string machine_;
     std::error_code error_;
 };
 

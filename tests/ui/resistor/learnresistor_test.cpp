@@ -125,30 +125,34 @@ class LearnResistorTest : public QObject {
         QTRY_VERIFY(!learn);
     }
 
-    // Across the middle, each run of one colour: the leads 8c8c8c, outlines
-    // 404040, the body e6cfa0, each band in its swatch colour (Yellow ffff00,
-    // Violet ff00ff, Red ff0000, Gold ffffc0; Black 000000, Silver e0e0e0),
-    // and no colour blended at an edge; a band not chosen is an empty outline
-    // and the tolerance None no band at all.
+    // Across the middle, each run of one colour and its length in pixels: the
+    // leads 8c8c8c, outlines 404040, the body e6cfa0, each band in its swatch
+    // colour (Yellow ffff00, Violet ff00ff, Red ff0000, Gold ffffc0; Black
+    // 000000, Silver e0e0e0), and no colour blended at an edge; a band not
+    // chosen is an empty outline and the tolerance None no band at all.
     void picture() {
         ResistorPicture picture;
         QString seen;
         for (const auto& bands : {BandPositions{4, 7, 2, 2}, BandPositions{0, -1, 11, 4}}) {
             picture.SetBands(bands);
             const QImage image = picture.grab().toImage();
-            seen += " /";
+            QList<std::pair<QRgb, int>> runs; // colour, length
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb colour = image.pixel(x, image.height() / 2) & RGB_MASK;
-                const QString run = QString(" %1").arg(colour, 6, 16, QChar('0'));
-                if (!seen.endsWith(run))
-                    seen += run;
+                if (runs.isEmpty() || runs.last().first != colour)
+                    runs.append({colour, 0});
+                ++runs.last().second;
             }
+            seen += " /";
+            for (const auto& [colour, length] : runs)
+                seen += QString(" %1 %2").arg(colour, 6, 16, QChar('0')).arg(length);
         }
         QCOMPARE(seen,
-                 " / 8c8c8c 404040 e6cfa0 404040 ffff00 404040 e6cfa0 404040 ff00ff "
-                 "404040 e6cfa0 404040 ff0000 404040 e6cfa0 404040 ffffc0 404040 e6cfa0 404040 "
-                 "8c8c8c / 8c8c8c 404040 e6cfa0 404040 000000 404040 e6cfa0 404040 e6cfa0 "
-                 "404040 e6cfa0 404040 e0e0e0 404040 e6cfa0 404040 8c8c8c");
+                 " / 8c8c8c 48 404040 1 e6cfa0 16 404040 1 ffff00 11 404040 1 e6cfa0 8 404040 1 "
+                 "ff00ff 11 404040 1 e6cfa0 9 404040 1 ff0000 11 404040 1 e6cfa0 40 404040 1 "
+                 "ffffc0 11 404040 1 e6cfa0 17 404040 1 8c8c8c 48 / 8c8c8c 48 404040 1 e6cfa0 "
+                 "16 404040 1 000000 11 404040 1 e6cfa0 8 404040 1 e6cfa0 11 404040 1 e6cfa0 9 "
+                 "404040 1 e0e0e0 11 404040 1 e6cfa0 70 404040 1 8c8c8c 48");
     }
 };
 
