@@ -38,7 +38,10 @@ TEST(Practice, JudgesAnswersAndNamesTheSlip) {
         {k4k7, "4k7 10%", "Hint: the tolerance band, set apart, is Gold: +/- 5%."},
         {k22k, black, "Hint: no resistor starts with Black: 22 Kilohm is Red, Red, Orange."},
         {k4k7, "4k7 3%", "Four bands show a tolerance of 1, 2, 5, 10 or 20%."},
-        {k4k7, BandPositions{4, 7, kNoPosition, 2}, "Choose a colour in each of the four lists."}};
+        {k4k7, BandPositions{4, 7, kNoPosition, 2}, "Choose a colour in each of the four lists."},
+        // Black is like no other colour; a Gold multiplier is no third digit.
+        {{1, 0, 2, 2}, "1.1k", "Black 0 give 10; Red multiplies by 100, so 1.0 Kilohm."},
+        {{4, 7, 10, 2}, "4710", "Gold multiplies by 0.1, so 4.7 ohm."}};
     // clang-format on
     for (const auto& [question, answer, end] : rows) {
         const auto* typed = std::get_if<std::string>(&answer);
