@@ -121,14 +121,16 @@ std::string Refusal(const Decimal& value) {
     // showing a value.
     if (top > kLowestExponent) {
         const int unit = UnitOf(value);
-        const auto neighbour = [&](Direction direction) {
-            return NumberText(SeriesNeighbour(kFinestSeries, value, direction), unit);
-        };
+        // Past the largest value the bands show there is no neighbour above.
+        const Decimal above = SeriesNeighbour(kFinestSeries, value, Direction::Up);
+        const bool aboveShown = ValueBands(above).has_value();
         return text + " needs " +
                (figures == kFiveBandFigures ? "three significant figures: a five-band resistor"
                                             : std::to_string(figures) + " significant figures") +
-               ". Nearest four-band E24 values: " + neighbour(Direction::Down) + " and " +
-               neighbour(Direction::Up) + " " + std::string(UnitWord(unit)) + ".";
+               ". Nearest four-band E24 value" + (aboveShown ? "s: " : ": ") +
+               NumberText(SeriesNeighbour(kFinestSeries, value, Direction::Down), unit) +
+               (aboveShown ? " and " + NumberText(above, unit) : "") + " " +
+               std::string(UnitWord(unit)) + ".";
     }
     return text + " is finer than the smallest step four bands can show, " +
            ValueText({"1", kLowestExponent}) + ".";

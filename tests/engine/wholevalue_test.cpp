@@ -50,6 +50,8 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
         {{"4753"}, "4.753 Kilohm needs 4 significant figures. Nearest four-band E24 values: "
                    "4.7 and 5.1 Kilohm."},
         {{"0.015", "15m"}, "0.015 ohm" + kFiner}, {{"0.0475"}, "0.0475 ohm" + kFiner},
+        {{"99.5G"}, "99.5 Gigohm needs three significant figures: a five-band resistor. Nearest "
+                    "four-band E24 value: 91 Gigohm."},
         {{"100G", "100000000000"},
          "100 Gigohm is more than four bands can show: the largest value is 99 Gigohm."},
         {{"1,000", "4,700k"}, "A comma followed by three digits could be a decimal sign or a "
