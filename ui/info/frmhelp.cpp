@@ -62,9 +62,8 @@ frmHelp::frmHelp() : QDialog(nullptr) {
     OKButton->setObjectName("OKButton");
     OKButton->setGeometry(kOKRect);
     // Neither default nor cancel button: Enter and Space press it only while
-    // it has the focus, which it keeps, having no other control to give it to
-    // (a dialog's buttons take Enter when focused).
-    OKButton->setFocus();
+    // it has the focus, which the dialog gives it, having no other control to
+    // give it to (a dialog's buttons take Enter when focused).
     connect(OKButton, &QPushButton::clicked, this, &frmHelp::OKButton_Click);
 
     // Caption and text never change, so setting them again at each

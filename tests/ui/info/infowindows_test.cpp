@@ -109,6 +109,9 @@ class InfoWindowsTest : public QObject {
                           control->heightForWidth(control->width()) <= control->height()),
                      name);
         }
+        // The title stands out: bold and larger than the rest.
+        const QFont title = window->findChild<QWidget*>("lblTitle")->font();
+        QVERIFY(title.bold() && title.pointSizeF() > window->font().pointSizeF());
     }
 
     // A closed window is destroyed; Alt+F4 asks the window to close, as its

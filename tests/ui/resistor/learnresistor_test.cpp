@@ -121,6 +121,13 @@ class LearnResistorTest : public QObject {
                  "Standard values, cboSeries E6, lblSeries Series, cmdPrevious Previous standard "
                  "value, cmdNext Next standard value, txtValue Value, lblValue Value, lblMessage "
                  "Message");
+        // With no room on the right, it opens on the left, again uncovering.
+        learn->close();
+        QTRY_VERIFY(!learn);
+        main->move(main->screen()->availableGeometry().topRight() - QPoint(main->width(), 0));
+        main->findChild<QAction*>("mnuLearnResistor")->trigger();
+        QTRY_VERIFY((learn = main->findChild<QWidget*>("frmLearnResistor")));
+        QVERIFY(learn->frameGeometry().right() < main->x() && learn->x() >= 0);
         main->close();
         QTRY_VERIFY(!learn);
     }
