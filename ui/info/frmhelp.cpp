@@ -72,12 +72,9 @@ frmHelp::frmHelp() : QDialog(nullptr) {
     Form_Load();
 }
 
-// The window has no cancel button: Escape does nothing here.
-void frmHelp::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Cancel))
-        return;
-    QDialog::keyPressEvent(event);
-}
+// The window has no cancel button: Escape does nothing here. OK, its only
+// control, takes Enter and Space itself, so no key is left for the dialog.
+void frmHelp::keyPressEvent(QKeyEvent* /*event*/) {}
 
 void frmHelp::Form_Load() {
     setWindowTitle(ToQString(kAppTitle) + ToQString(kCaptionSuffix));

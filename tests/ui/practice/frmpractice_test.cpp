@@ -30,7 +30,7 @@ class FrmPracticeTest : public QObject {
         // clang-format off
         const std::pair<QString, QString> steps[] = {
             {"", "@txtAnswer / frmPractice: Zevodave Practice, a dialog / optRead: Read the bands, "
-             "&Read the bands / optChoose: Choose the bands, Choo&se the bands / picQuestion: "
+             "&Read the bands, checked / optChoose: Choose the bands, Choo&se the bands / picQuestion: "
              "Question bands, Bands: Violet, Green, Black, N / lblAnswer: Answer, &Answer, > "
              "txtAnswer / txtAnswer: Answer / cmdCheck: Check, &Check / cmdNext: Next question, "
              "&Next question, off / lblFeedback: Feedback / lblScore: Score, 0 of 0 right"},
@@ -42,7 +42,8 @@ class FrmPracticeTest : public QObject {
              "470 Kiloh / lblScore: Score, 1 of 2 right"},
             // The other kind; right, then with lists left unchosen and a first band of Black.
             {"\v\v>\tBrown\tBlue\tGreen\tSilver\r\rBlack\t\t\t\t \tBrown\tBlue\tSilver\t\r",
-             "lblQuestionValue: Question value, 24 ohm +/- 2% / lblAnswer0: Answer band 1, Answer "
+             "optRead: Read the bands, &Read the bands / optChoose: Choose the bands, Choo&se the "
+             "bands, checked / lblQuestionValue: Question value, 24 ohm +/- 2% / lblAnswer0: Answer band 1, Answer "
              "band &1, > cboAnswer0 / cboAnswer0: Black, Answer band 1 / lblAnswer1: Answer band "
              "2, Answer band &2, > cboAnswer1 / cboAnswer1: Brown, Answer band 2 / lblAnswer2: "
              "Answer band 3, Answer band &3, > cboAnswer2 / cboAnswer2: Blue, Answer band 3 / "
@@ -75,6 +76,7 @@ class FrmPracticeTest : public QObject {
                                   node->text(QAccessible::Description).left(30),
                                   w->property("text").toString().left(30)};
                 texts << (node->state().disabled ? "off" : "")
+                      << (node->state().checked ? "checked" : "")
                       << (node->role() == QAccessible::Dialog ? "a dialog" : "");
                 for (const auto& [named, relation] : node->relations(QAccessible::Labelled))
                     texts << "> " + named->object()->objectName();
@@ -85,8 +87,12 @@ class FrmPracticeTest : public QObject {
                 // What a label shows, a screen reader hears.
                 if (auto* label = qobject_cast<QLabel*>(w); label && !label->buddy())
                     QVERIFY(label->text() == label->accessibleDescription());
-                // A long feedback squeezes no control.
+                // A long feedback squeezes no control, and none covers another.
                 QVERIFY(!w->isVisible() || w->height() >= w->minimumSizeHint().height());
+                for (QWidget* other : window->findChildren<QWidget*>())
+                    QVERIFY(other == w || other->parentWidget() != w->parentWidget() ||
+                            !other->isVisible() || !w->isVisible() ||
+                            !other->geometry().intersects(w->geometry()));
             }
             QStringList changed = now;
             changed.removeIf([&before](const QString& line) { return before.contains(line); });
