@@ -44,6 +44,8 @@ TEST(Bands, ListsHoldTheirColoursInOrderPaintedAsOnAResistor) {
               ", Brown 804000, Red FF0000, Gold FFFFC0, Silver E0E0E0, None FFFFFF, , ");
     EXPECT_EQ(Painted(4), ", , ");
     EXPECT_EQ(ColourValue("&H1FFFFFFFF&"), 0u);
+    EXPECT_EQ(std::pair(ColourValue(kWhiteText), ColourValue(kBlackText)),
+              std::pair(0xFFFFFFu, 0u));
 }
 
 // Each band's field text for positions -1 to 12; "=" where the field keeps
