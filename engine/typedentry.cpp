@@ -156,13 +156,9 @@ std::size_t CodePointCount(std::string_view text) {
 // The n-th character (from 1) when it is an ASCII one, else '\0'.
 char AsciiAt(std::string_view text, std::size_t n) {
     std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!StartsCodePoint(text[i]))
-            continue;
-        if (++count == n) {
-            const bool ascii = static_cast<unsigned char>(text[i]) < 0x80;
-            return ascii ? text[i] : '\0';
-        }
+    for (const char c : text) {
+        if (StartsCodePoint(c) && ++count == n)
+            return static_cast<unsigned char>(c) < 0x80 ? c : '\0';
     }
     return '\0';
 }

@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -240,11 +241,8 @@ bool frmResistor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 int frmResistor::BandOfField(const QObject* object) const {
-    for (int band = 0; band < kBandCount; ++band) {
-        if (txtBand[band] == object)
-            return band;
-    }
-    return kNoPosition;
+    const auto field = std::ranges::find(txtBand, object);
+    return field == txtBand.end() ? kNoPosition : static_cast<int>(field - txtBand.begin());
 }
 
 void frmResistor::cboBand_Click(int index) {
