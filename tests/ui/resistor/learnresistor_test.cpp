@@ -85,6 +85,10 @@ class LearnResistorTest : public QObject {
             {"cboBand1:Up Alt+V 4.75k",
              "* | Bands: Yellow, Blue, Red, Gold | * | * | 4.75 Kilohm needs three significant "
              "figures: a five-band resistor. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
+            // Band 1 Black: one figure, still in the unit of the value it makes.
+            {"cboBand0:Up cboBand0:Up cboBand0:Up cboBand0:Up",
+             "* | Bands: Black, Blue, Red, Gold | Black 0, Blue 6 give 6 / Red multiplies by 100: "
+             "6 x 100 = 600 ohm / Gold: +/- 5%, so from 570 to 630 ohm"},
             // The message cleared; Previous off at the lowest E6 value, Next on.
             {"0.1_1%", "* | * | Brown 1, Black 0 give 10 / Silver multiplies by 0.01: 10 x 0.01 = "
                        "0.10 ohm / Brown: +/- 1%, so from 0.099 to 0.101 ohm | * |  | off | on"},
