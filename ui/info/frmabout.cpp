@@ -70,8 +70,9 @@ void frmAbout::CreateControls() {
     cmdOK = new QPushButton("OK", this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setGeometry(kOKRect);
-    // Enter presses it unless the other button has the focus; Escape, the
-    // dialog's reject, closes the window just as it does.
+    // First in the tab order, it has the focus when the window opens. Enter
+    // presses it unless the other button has the focus; Escape, the dialog's
+    // reject, closes the window just as it does.
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
@@ -90,8 +91,6 @@ void frmAbout::CreateControls() {
     lblTitle->setFont(titleFont);
     lblVersion = NewLabel(this, "lblVersion", kVersionRect);
     lblWarning = NewLabel(this, "lblWarning", kWarningRect);
-
-    cmdOK->setFocus();
 }
 
 void frmAbout::Form_Load() {
