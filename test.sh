@@ -18,7 +18,6 @@ stage="${1:-}"
 case "$stage" in
 "")
     need_packages "${BUILD_PACKAGES[@]}"
-    need_comma_locale
     configure_and_build build -DZEVODAVE_WERROR=ON
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$(cpu_count)"
     ;;

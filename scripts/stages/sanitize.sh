@@ -10,7 +10,6 @@ cd "$(dirname "$0")/../.."
 . scripts/common.sh
 
 need_packages "${BUILD_PACKAGES[@]}"
-need_comma_locale
 configure_and_build build-sanitize -DZEVODAVE_SANITIZE=ON -DZEVODAVE_WERROR=ON
 
 # Reports go to files as well as failing their test, so that none is lost in

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <limits>
 #include <string>
 #include <vector>
@@ -35,14 +34,6 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
     // clang-format on
     for (const auto& [text, number] : cases)
         EXPECT_EQ(LeadingNumber(text), number) << text;
-}
-
-TEST(LeadingNumber, FullStopIsThePointWhateverTheLocale) {
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr)
-        GTEST_SKIP() << "no German locale installed";
-    const std::pair<double, double> read(LeadingNumber("7.4"), LeadingNumber("7,4"));
-    std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(read, std::pair(7.4, 7.0));
 }
 
 // What each text chooses in a band: a position, "k" to keep the list as it

