@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 The Zevodave developers
 // SPDX-License-Identifier: MIT
 
-// A stand-in for the system-information tool that tells the tests it ran, how
-// it was asked to show its window and when it ends (see sandbox.h). A windowed
-// program, because that is what a start must not wait for.
+// A windowed program, because that is what a start must not wait for.
 
-#include "sandbox.h"
+#include "helperprogram.h"
+
+#include <fstream>
 
 int main() {
     using namespace zevodave::test;
