@@ -1,15 +1,13 @@
 // SPDX-FileCopyrightText: 2026 The Zevodave developers
 // SPDX-License-Identifier: MIT
 
-// Practice: answers judged with the hint for each slip, and the questions a
-// fixed seed draws.
+// Practice: answers judged, with the hint for each slip. The questions a
+// fixed seed draws are the Practice window's test.
 
 #include "practice.h"
-#include "standardvalues.h"
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <variant>
 
 using namespace zevodave;
@@ -52,22 +50,4 @@ TEST(Practice, JudgesAnswersAndNamesTheSlip) {
                     (outcome == Outcome::Wrong) == feedback.starts_with("Not quite: "))
             << feedback;
     }
-}
-
-// Enough questions that every value in range comes up: then E12 and
-// E24-only values both do.
-TEST(Practice, DrawsEveryE24ValueInRangeNeverTheSameTwice) {
-    const RandomSource random = SeededSource(1);
-    BandPositions previous{kNoPosition, kNoPosition, kNoPosition, kNoPosition}, question;
-    std::set<double> values, tolerances;
-    for (int i = 0; i < 3000; ++i, previous = question) {
-        const Decimal value = *BandValue(question = DrawQuestion(random, previous));
-        ASSERT_TRUE(InSeries(2, value) && question[0] != 0 && value != BandValue(previous)) << i;
-        values.insert(std::stod(value.digits + "e" + std::to_string(value.exponent)));
-        tolerances.insert(question[kToleranceBand]);
-    }
-    EXPECT_EQ(values.size(), 7 * kE24Figures.size() + 1);
-    EXPECT_EQ(std::pair(*values.begin(), *values.rbegin()),
-              std::pair(1.0, 1e7)); // 1 ohm, 10 Megohm
-    EXPECT_EQ(tolerances, std::set<double>({0, 1, 2, 3, 4}));
 }

@@ -4,14 +4,51 @@
 // The Windows lookup of the system-information tool through a fake registry,
 // and what the user gets from StartSysInfo.
 
-#include "fakeplatform.h"
+#include "platform.h"
 #include "sysinfo.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+#include <stdexcept>
+
 using namespace zevodave;
 
 namespace {
+
+// A registry and a platform whose contents a test sets up; the platform
+// records what was started.
+struct FakeRegistry : Registry {
+    std::optional<RegistryValue> ReadValue(std::uint32_t root, std::string_view key,
+                                           std::string_view value) override {
+        const auto found = values.find(std::string(key) + '|' + std::string(value));
+        return root == kHKeyLocalMachine && found != values.end() ? std::optional(found->second)
+                                                                  : std::nullopt;
+    }
+    bool NormalFileExists(std::string_view path) override {
+        return files.contains(std::string(path));
+    }
+
+    std::map<std::string, RegistryValue> values; // by "key|value", any type, size and bytes
+    std::set<std::string> files;                 // normal files: not hidden, not folders
+};
+
+struct FakePlatform : Platform {
+    std::string FindTool() override {
+        return unreadable ? throw std::runtime_error("unreadable") : tool;
+    }
+    bool StartProgram(std::string_view path) override {
+        if (startable)
+            started.emplace_back(path);
+        return startable;
+    }
+
+    std::string tool;
+    bool unreadable = false;
+    bool startable = true;
+    std::vector<std::string> started;
+};
 
 // As the fake stores them: "key|value".
 const std::string kPathValue = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO|PATH";
@@ -44,7 +81,7 @@ TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
         {{}, "C:\\Hidden", ""}, {{}, {}, ""}};                // no normal file; nothing
     // clang-format on
     for (const auto& [path, folder, tool] : rows) {
-        zevodave::testing::FakeRegistry registry;
+        FakeRegistry registry;
         registry.files = {kFolderTool, kFolder + "\\\\MSINFO32.EXE"};
         if (path)
             registry.values[kPathValue] = *path;
@@ -56,7 +93,7 @@ TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
             EXPECT_EQ(RegisteredTool(registry), tool) << tool;
     }
     // A failed read empties the value, whatever it held.
-    zevodave::testing::FakeRegistry registry;
+    FakeRegistry registry;
     registry.values[kFolderValue] = {kExpandSz, kTool + '\0'};
     for (const std::string& name : {kPathValue, kFolderValue}) {
         std::string keyVal = "before";
@@ -70,12 +107,13 @@ TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
 TEST(StartSysInfoTest, StartsTheToolOrShowsTheMessage) {
     // The tool found, whether its lookup can be read, whether it starts; and
     // whether it was started (else the message shows).
-    const std::tuple<std::string, bool, bool, bool> rows[] = {{kTool, true, true, true},
-                                                              {"", true, true, false},
-                                                              {kTool, true, false, false},
-                                                              {kTool, false, true, false}};
+    // clang-format off
+    const std::tuple<std::string, bool, bool, bool> rows[] = {
+        {kTool, true, true, true}, {"", true, true, false}, {kTool, true, false, false},
+        {kTool, false, true, false}};
+    // clang-format on
     for (const auto& [tool, readable, startable, started] : rows) {
-        zevodave::testing::FakePlatform platform;
+        FakePlatform platform;
         std::tie(platform.tool, platform.unreadable, platform.startable) =
             std::tuple(tool, !readable, startable);
         int messages = 0;
