@@ -248,33 +248,36 @@ class FrmResistorTest : public QObject {
     // its close box leaves them open and the program running until they
     // close, and a closed one is gone.
     void menusAndTheWindowsTheyOpen() {
-        QStringList bar;
+        QString bar;
         for (QAction* menu : window->menuBar()->actions()) {
-            QStringList items;
+            bar += " / " + menu->menu()->objectName() + " " + menu->text() + ":";
             for (QAction* item : menu->menu()->actions())
-                items << item->objectName() + " " + item->text() +
-                             (item->isEnabled() ? "" : " (greyed)");
-            bar << menu->menu()->objectName() + " " + menu->text() + ": " + items.join(", ");
+                bar += " " + item->objectName() + " " + item->text() +
+                       (item->isEnabled() ? "" : " (greyed)");
         }
-        QCOMPARE(
-            bar.join(" / "),
-            "mnuFile &File: mnuFileEdit E&dit (greyed), mnuFileSave &Save (greyed), mnuFileExit "
-            "&Exit / mnuLearn &Learn: mnuLearnResistor &Resistor, mnuLearnPractice &Practice / "
-            "mnuHelp &Help: mnuHelpAbout &About, mnuHelpHelp &Help");
+        QCOMPARE(bar, " / mnuFile &File: mnuFileEdit E&dit (greyed) mnuFileSave &Save (greyed) "
+                      "mnuFileExit &Exit / mnuLearn &Learn: mnuLearnResistor &Resistor "
+                      "mnuLearnPractice &Practice / mnuHelp &Help: mnuHelpAbout &About mnuHelpHelp "
+                      "&Help");
         for (const char* item : {"mnuHelpAbout", "mnuHelpHelp", "mnuLearnPractice", "mnuHelpAbout"})
             window->findChild<QAction*>(item)->trigger();
+        // The Practice window has a task-bar entry of its own and would keep
+        // the program running by itself: it goes first, leaving that to the
+        // help and about windows.
+        int closed = 0; // by this test, before the program ends
         QList<QPointer<QWidget>> others;
         for (QWidget* other : QApplication::topLevelWidgets())
-            if (other->isVisible() && other != window.get())
+            if (other->objectName() == "frmPractice")
+                closed += other->close() ? 1 : 0;
+            else if (other->isVisible() && other != window.get())
                 others << other;
-        QCOMPARE(others.size(), 3);
         QTimer::singleShot(0, this, [this] { window->close(); });
-        QTimer::singleShot(kSettleMs, this, [&others] {
+        QTimer::singleShot(kSettleMs, this, [&others, &closed] {
             for (QWidget* other : others)
-                other->close();
+                closed += other->close() ? 1 : 0;
         });
         QTimer::singleShot(kGiveUpMs, window.get(), [] { QCoreApplication::exit(kGaveUp); });
-        QCOMPARE(QCoreApplication::exec(), EXIT_SUCCESS);
+        QCOMPARE(std::pair(QCoreApplication::exec(), closed), std::pair(int(EXIT_SUCCESS), 3));
         QTRY_VERIFY(std::ranges::all_of(others, [](const auto& other) { return other.isNull(); }));
     }
 };
