@@ -92,16 +92,6 @@ TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
         else
             EXPECT_EQ(RegisteredTool(registry), tool) << tool;
     }
-    // A failed read empties the value, whatever it held.
-    FakeRegistry registry;
-    registry.values[kFolderValue] = {kExpandSz, kTool + '\0'};
-    for (const std::string& name : {kPathValue, kFolderValue}) {
-        std::string keyVal = "before";
-        const std::size_t bar = name.find('|');
-        EXPECT_FALSE(GetKeyValue(registry, kHKeyLocalMachine, name.substr(0, bar),
-                                 name.substr(bar + 1), keyVal));
-        EXPECT_EQ(keyVal, "");
-    }
 }
 
 TEST(StartSysInfoTest, StartsTheToolOrShowsTheMessage) {

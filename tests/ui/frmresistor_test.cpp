@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
 #include <QTest>
@@ -67,18 +68,26 @@ class FrmResistorTest : public QObject {
         QCoreApplication::processEvents();
     }
 
-    // The four lists, the four band fields, the result, the focused control
-    // and the text it has selected:
-    // "Yellow,Violet,Red,Gold 4|7|*10^2|5 % = 4.7 Kilohm +/- 5% @txtBand0 [4]".
+    // Each band's list and field, the result, the focused control and the
+    // text it has selected:
+    // "Yellow:4, Violet:7, Red:*10^2, Gold:5 % = 4.7 Kilohm +/- 5% @txtBand0 [4]".
     QString Seen() const {
-        QStringList lists, fields;
-        for (int band = 0; band < kBandCount; ++band) {
-            lists << List(band)->currentText();
-            fields << Field(band)->text();
-        }
+        QStringList bands;
+        for (int band = 0; band < kBandCount; ++band)
+            bands << List(band)->currentText() + ":" + Field(band)->text();
         const auto* edit = qobject_cast<QLineEdit*>(Focus());
-        return lists.join(',') + ' ' + fields.join('|') + " = " + Result()->text() + " @" +
-               Focus()->objectName() + (edit ? " [" + edit->selectedText() + "]" : "");
+        return bands.join(", ") + " = " + Result()->text() + " @" + Focus()->objectName() +
+               (edit ? " [" + edit->selectedText() + "]" : "");
+    }
+
+    // Alt and a menu's access key, then an item's, with the main window
+    // active as a user has it.
+    void Menu(Qt::Key menu, Qt::Key item) {
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(window.get(), menu, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), item);
     }
 
     // Opens the list with F4 and picks an entry by typing its name.
@@ -129,19 +138,19 @@ class FrmResistorTest : public QObject {
         QTest::addColumn<QString>("seen");
         const char* rows[][3] = {
             // clang-format off
-            {"nothing chosen at start", "", "Band 1,Band 2,Band 3,Band 4 ||| =  @cboBand0"},
-            {"a colour fills the field and moves on", "k0=4", "Yellow,Band 2,Band 3,Band 4 4||| = 4 @cboBand1"},
+            {"nothing chosen at start", "", "Band 1:, Band 2:, Band 3:, Band 4: =  @cboBand0"},
+            {"a colour fills the field and moves on", "k0=4", "Yellow:4, Band 2:, Band 3:, Band 4: = 4 @cboBand1"},
             {"colours and values: one resistor", "k0=4 f1 t:7 Return k2=2 f3 t:5 Return",
-             "Yellow,Violet,Red,Gold 4|7|*10^2|5 % = 4.7 Kilohm +/- 5% @txtBand0 [4]"},
-            {"keypad Enter; a value typed again is rewritten", "f0 t:4.2 Num+Enter", "Yellow,Band 2,Band 3,Band 4 4||| = 4 @txtBand1 []"},
-            {"Shift+Enter is Enter, Ctrl+Enter is not", "f0 t:3 Ctrl+Return t:_ Shift+Return", "Orange,Band 2,Band 3,Band 4 3||| = 3 @txtBand1 []"},
-            {"empty fields: Black, *10^0, no tolerance", "f0 Return Return Return Return", "Black,Black,Black,Band 4 0|0|*10^0| = ERROR @txtBand3 []"},
-            {"a long text naming nothing keeps the colour", "k2=3 f2 t:00000 Return", "Band 1,Band 2,Orange,Band 4 ||*10^3| =  @txtBand3 []"},
-            {"beyond the band: ERROR, text selected", "k0=4 f0 t:10 Return", "Yellow,Band 2,Band 3,Band 4 10||| = ERROR @txtBand0 [10]"},
+             "Yellow:4, Violet:7, Red:*10^2, Gold:5 % = 4.7 Kilohm +/- 5% @txtBand0 [4]"},
+            {"keypad Enter; a value typed again is rewritten", "f0 t:4.2 Num+Enter", "Yellow:4, Band 2:, Band 3:, Band 4: = 4 @txtBand1 []"},
+            {"Shift+Enter is Enter, Ctrl+Enter is not", "f0 t:3 Ctrl+Return t:_ Shift+Return", "Orange:3, Band 2:, Band 3:, Band 4: = 3 @txtBand1 []"},
+            {"empty fields: Black, *10^0, no tolerance", "f0 Return Return Return Return", "Black:0, Black:0, Black:*10^0, Band 4: = ERROR @txtBand3 []"},
+            {"a long text naming nothing keeps the colour", "k2=3 f2 t:00000 Return", "Band 1:, Band 2:, Orange:*10^3, Band 4: =  @txtBand3 []"},
+            {"beyond the band: ERROR, text selected", "k0=4 f0 t:10 Return", "Yellow:10, Band 2:, Band 3:, Band 4: = ERROR @txtBand0 [10]"},
             {"a good value after an error", "k0=4 k1=7 k2=2 f3 t:3 Return t:10_% Return",
-             "Yellow,Violet,Red,Silver 4|7|*10^2|10 % = 4.7 Kilohm +/- 10% @txtBand0 [4]"},
-            {"a click into a field selects its text", "f0 t:2 Return f0", "Red,Band 2,Band 3,Band 4 2||| = 2 @txtBand0 [2]"},
-            {"typing into a list chooses nothing", "l0 Ctrl+A t:Red Return Tab Shift+Tab", "Red,Band 2,Band 3,Band 4 ||| =  @cboBand0"},
+             "Yellow:4, Violet:7, Red:*10^2, Silver:10 % = 4.7 Kilohm +/- 10% @txtBand0 [4]"},
+            {"a click into a field selects its text", "f0 t:2 Return f0", "Red:2, Band 2:, Band 3:, Band 4: = 2 @txtBand0 [2]"},
+            {"typing into a list chooses nothing", "l0 Ctrl+A t:Red Return Tab Shift+Tab", "Red:, Band 2:, Band 3:, Band 4: =  @cboBand0"},
             // clang-format on
         };
         for (const auto& [name, script, seen] : rows)
@@ -154,13 +163,13 @@ class FrmResistorTest : public QObject {
         QCOMPARE(Seen(), seen);
     }
 
-    // Each window that the File and Help menus open, as a screen reader
-    // names it, with its client size; then each control's text and its Left,
-    // Top, Width and Height in twips, at every scale. Each window is fixed
-    // and centred; a label wraps its text within its width and shows all of
-    // it. Then each stop of the main window's tab cycle as a screen reader
-    // names it and where it is; each list carries its band whatever entry it
-    // shows.
+    // Each stop of the main window's tab cycle as a screen reader names it
+    // and where it is (Left, Top, Width, Height in twips), at every scale;
+    // each list carries its band whatever entry it shows. Then the main
+    // window and the help and about windows its Help menu opens, each as a
+    // screen reader names it, with its client size, fixed and centred, and
+    // each of their controls with its text and place; a label wraps its text
+    // within its width and shows all of it.
     void layoutAndScreenReader() {
         const auto pixels = [](int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; };
         const auto rect = [&pixels](int l, int t, int w, int h) {
@@ -187,8 +196,8 @@ class FrmResistorTest : public QObject {
         }
         QCOMPARE(Focus(), List(0));
 
-        for (const char* item : {"mnuHelpHelp", "mnuHelpAbout"})
-            window->findChild<QAction*>(item)->trigger();
+        Menu(Qt::Key_H, Qt::Key_H);
+        Menu(Qt::Key_H, Qt::Key_A);
         // clang-format off
         const std::tuple<const char*, QString, QList<int>> rows[] = {
             {"frmResistor", "Zevodave", {2280, 1920}}, {"frmHelp", "Zevodave Help", {4950, 5085}},
@@ -243,10 +252,11 @@ class FrmResistorTest : public QObject {
                  "#804000 #804000 #000000 #000000 #0000ff #0000ff #ffffff #ffffff");
     }
 
-    // The menus as the bar shows them, Edit and Save greyed out. Each item
-    // opens one window however often chosen; closing the main window with
-    // its close box leaves them open and the program running until they
-    // close, and a closed one is gone.
+    // The menus as the bar shows them, Edit and Save greyed out. Each item,
+    // chosen by its access keys, opens one window however often chosen;
+    // closing the main window with its close box leaves the help and about
+    // windows open and the program running until they close, and a closed
+    // one is gone.
     void menusAndTheWindowsTheyOpen() {
         QString bar;
         for (QAction* menu : window->menuBar()->actions()) {
@@ -259,8 +269,25 @@ class FrmResistorTest : public QObject {
                       "mnuFileExit &Exit / mnuLearn &Learn: mnuLearnResistor &Resistor "
                       "mnuLearnPractice &Practice / mnuHelp &Help: mnuHelpAbout &About mnuHelpHelp "
                       "&Help");
-        for (const char* item : {"mnuHelpAbout", "mnuHelpHelp", "mnuLearnPractice", "mnuHelpAbout"})
-            window->findChild<QAction*>(item)->trigger();
+        for (const auto& [menu, item] : {std::pair(Qt::Key_H, Qt::Key_A),
+                                         {Qt::Key_H, Qt::Key_H},
+                                         {Qt::Key_L, Qt::Key_P},
+                                         {Qt::Key_H, Qt::Key_A}})
+            Menu(menu, item);
+        // With no system-information tool on the search path, System Info in
+        // the about window, now in front, says so in the program's one
+        // message box, which OK closes.
+        qputenv("PATH", "");
+        QTRY_COMPARE(QApplication::activeWindow()->objectName(), "frmAbout");
+        QTest::keyClick(QApplication::activeWindow(), Qt::Key_S, Qt::AltModifier);
+        QPointer<QMessageBox> message;
+        QTRY_VERIFY((message = qobject_cast<QMessageBox*>(QApplication::activeWindow())));
+        QCOMPARE(std::tuple(message->text(), message->windowTitle(), message->icon(),
+                            message->buttons().size()),
+                 std::tuple(QString("System Information Is Unavailable At This Time"),
+                            QString("Zevodave"), QMessageBox::NoIcon, 1));
+        QTest::keyClick(message, Qt::Key_Return);
+        QTRY_VERIFY(!message);
         // The Practice window has a task-bar entry of its own and would keep
         // the program running by itself: it goes first, leaving that to the
         // help and about windows.
@@ -279,6 +306,14 @@ class FrmResistorTest : public QObject {
         QTimer::singleShot(kGiveUpMs, window.get(), [] { QCoreApplication::exit(kGaveUp); });
         QCOMPARE(std::pair(QCoreApplication::exec(), closed), std::pair(int(EXIT_SUCCESS), 3));
         QTRY_VERIFY(std::ranges::all_of(others, [](const auto& other) { return other.isNull(); }));
+    }
+
+    // File > Exit ends the program at once, with success.
+    void fileExit() {
+        Menu(Qt::Key_H, Qt::Key_H);
+        QTimer::singleShot(0, this, [this] { Menu(Qt::Key_F, Qt::Key_E); });
+        QTimer::singleShot(kGiveUpMs, window.get(), [] { QCoreApplication::exit(kGaveUp); });
+        QCOMPARE(QCoreApplication::exec(), EXIT_SUCCESS);
     }
 };
 
