@@ -3,12 +3,13 @@
 
 #pragma once
 // What the help and about windows have in common: a window of its own, off
-// the task bar, fixed in size, destroyed when closed, in the small font of
-// its twips layout.
+// the task bar, fixed in size, centred on the screen, destroyed when closed,
+// in the small font of its twips layout.
 
 #include "twips.h"
 
 #include <QFont>
+#include <QScreen>
 #include <QWidget>
 
 namespace zevodave {
@@ -29,6 +30,13 @@ inline void SetUpInfoWindow(QWidget* window, int clientWidthTwips, int clientHei
     window->setAttribute(Qt::WA_QuitOnClose, true);
     window->setAttribute(Qt::WA_DeleteOnClose, true);
     window->setFixedSize(Twips(clientWidthTwips), Twips(clientHeightTwips));
+    // Centred here, by its fixed size, as the main window is. Left to
+    // QDialog, it allows for a frame of 10 by 40 pixels whenever no shown
+    // window has one yet, as on an X server with no window manager, and opens
+    // that far up and to the left; a window the program has placed is not
+    // placed again.
+    if (const QScreen* target = window->screen())
+        window->move(target->availableGeometry().center() - window->rect().center());
     QFont font = window->font();
     font.setPointSize(kInfoWindowFontPoints);
     window->setFont(font);
