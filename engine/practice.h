@@ -7,7 +7,7 @@
 // slip a student most likely made (a multiplier one colour off, the bands
 // read from the wrong end, look-alike swatches mixed up...).
 
-#include "working.h"
+#include "wholevalue.h"
 
 #include <functional>
 #include <string>
@@ -28,16 +28,30 @@ RandomSource SeededSource(unsigned seed);
 // tolerances, never the value `previous` gives.
 BandPositions DrawQuestion(const RandomSource& random, const BandPositions& previous);
 
-// The value and tolerance a question asks for: "4.7 Kilohm +/- 5%".
-std::string QuestionText(const BandPositions& question);
-
 // Unanswered is text with no value in it or a list left unchosen: the student
 // tries again and nothing is counted.
 enum class Outcome { Right, Wrong, Unanswered };
 
+// The slip a wrong answer most likely came from.
+enum class Slip {
+    None,
+    ThirdDigit,    // the multiplier read as a third digit: "472 ohm"
+    MultiplierOff, // a multiplier one colour off: ten times too big or small
+    Reversed,      // the bands read from the wrong end
+    LookAlike,     // one band taken for a colour that looks like it
+    Tolerance,     // the tolerance band alone wrong
+    BlackFirst,    // a first band of Black
+};
+
 struct Verdict {
-    Outcome outcome;
-    std::string feedback;
+    Outcome outcome = Outcome::Unanswered;
+    Slip slip = Slip::None;
+    // For a look-alike or tolerance slip: the band, and the position the
+    // student gave in its list.
+    int slipBand = kNoPosition;
+    int slipPosition = kNoPosition;
+    // A typed answer as it was read; unused for chosen bands.
+    ValueReading reading{};
 };
 
 // A value typed for the bands of `question`, in any form ReadWholeValue

@@ -19,11 +19,12 @@ std::string PositionText(double position) {
     return ec == std::errc{} ? std::string(buffer.data(), end) : std::string{};
 }
 
-} // namespace
-
+// A tolerance as the result line ends with it: " +/- 5%".
 std::string ToleranceSuffix(int percent) {
     return " +/- " + std::to_string(percent) + "%";
 }
+
+} // namespace
 
 std::string ResistanceText(double first, double second, double multiplier, double tolerance) {
     if (first == kNoPosition)

@@ -15,7 +15,4 @@ namespace zevodave {
 // multiplier is chosen.
 std::string ResistanceText(double first, double second, double multiplier, double tolerance);
 
-// A tolerance as the result line ends with it: " +/- 5%".
-std::string ToleranceSuffix(int percent);
-
 } // namespace zevodave

@@ -75,31 +75,9 @@ std::optional<Decimal> StandardStep(int series, const Decimal& value, Direction 
     return step;
 }
 
-std::string StandardValuesText(const Decimal& value) {
-    std::vector<std::string> holding;
-    for (std::size_t series = 0; series < kSeries.size(); ++series) {
-        if (InSeries(static_cast<int>(series), value))
-            holding.emplace_back(kSeries[series].name);
-    }
-    std::string text = ValueText(value);
-    if (!holding.empty())
-        return text + " is in " + ListText(holding, "and");
-    text += " is not a standard value";
-    if (IsZero(value))
-        return text;
-
-    const int unit = UnitOf(value);
-    text += ": nearest ";
-    for (std::size_t series = 0; series < kSeries.size(); ++series) {
-        const auto neighbour = [&](Direction direction) {
-            return NumberText(SeriesNeighbour(static_cast<int>(series), value, direction), unit);
-        };
-        if (series > 0)
-            text += ", ";
-        text += "in " + std::string(kSeries[series].name) + " " + neighbour(Direction::Down) +
-                " and " + neighbour(Direction::Up);
-    }
-    return text + " " + std::string(UnitWord(unit));
+int SeriesIndex(std::string_view name) {
+    const auto row = std::ranges::find(kSeries, name, &SeriesRow::name);
+    return row == kSeries.end() ? kNoPosition : static_cast<int>(row - kSeries.begin());
 }
 
 } // namespace zevodave

@@ -43,10 +43,7 @@ Decimal SeriesNeighbour(int series, const Decimal& value, Direction direction);
 // goes to its first value. nullopt where the step would leave the range.
 std::optional<Decimal> StandardStep(int series, const Decimal& value, Direction direction);
 
-// Which series hold a value, or its neighbours in each when none does:
-// "4.7 Kilohm is in E6, E12 and E24", "5.6 Kilohm is in E12 and E24",
-// "4.6 Kilohm is not a standard value: nearest in E6 3.3 and 4.7, in E12 3.9
-// and 4.7, in E24 4.3 and 4.7 Kilohm" (numbers in the value's own unit).
-std::string StandardValuesText(const Decimal& value);
+// The position of the series with that name in kSeries, or kNoPosition.
+int SeriesIndex(std::string_view name);
 
 } // namespace zevodave

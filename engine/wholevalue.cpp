@@ -18,7 +18,6 @@ constexpr std::string_view kDigits = "0123456789";
 constexpr auto kToleranceSigns = std::to_array<std::string_view>({"+/-", "+-", "\u00B1"});
 // "1,000" might be one thousand or one.
 constexpr std::size_t kThousandsGroup = 3;
-constexpr std::size_t kFiveBandFigures = 3;
 constexpr int kMilli = -1;
 constexpr int kFinestSeries = static_cast<int>(kSeries.size()) - 1;
 // A unit symbol, its size in thousands, and whether it is read in any case:
@@ -44,12 +43,6 @@ constexpr auto kUnitSymbols = std::to_array<UnitSymbol>({
     {"m\u03A9", kMilli, false},
     {"m", kMilli, false},
 });
-
-constexpr std::string_view kNoNumber = "No value found: type a number with an optional unit and "
-                                       "tolerance, such as 4k7, 4.7 Kilohm or 4700 5%.";
-constexpr std::string_view kCommaThousands =
-    "A comma followed by three digits could be a decimal sign or a thousands separator: "
-    "write 1000 or 1k.";
 
 std::string_view TrimStart(std::string_view text) {
     return text.substr(std::min(text.find_first_not_of(kBlanks), text.size()));
@@ -102,41 +95,36 @@ int TolerancePosition(std::string_view percent) {
                                        : static_cast<int>(row - kToleranceRows.begin());
 }
 
-std::string ToleranceRefusal() {
-    std::vector<std::string> percents;
-    for (const ToleranceRow& row : kToleranceRows)
-        percents.push_back(std::to_string(row.percent));
-    return "Four bands show a tolerance of " + ListText(percents, "or") + "%.";
-}
-
-// Why the bands cannot show a value other than zero.
-std::string Refusal(const Decimal& value) {
-    const std::string text = ValueText(value);
-    const std::size_t figures = value.digits.size();
-    const long long top = value.exponent + static_cast<long long>(figures) - 1;
-    if (top > kHighestExponent + 1)
-        return text + " is more than four bands can show: the largest value is " +
-               ValueText({std::string(kBandFigures, '9'), kHighestExponent}) + ".";
-    // From a tenth of an ohm up, only a third figure keeps the bands from
-    // showing a value.
-    if (top > kLowestExponent) {
-        const int unit = UnitOf(value);
-        // Past the largest value the bands show there is no neighbour above.
+// Why the bands cannot show a value other than zero, with the nearest
+// values they do show where only a figure too many stands in the way.
+void Refuse(ValueReading& reading) {
+    const Decimal& value = reading.value;
+    const long long top = value.exponent + static_cast<long long>(value.digits.size()) - 1;
+    if (top > kHighestExponent + 1) {
+        reading.refusal = Refusal::TooLarge;
+    } else if (top > kLowestExponent) {
+        // From a tenth of an ohm up, only a third figure keeps the bands
+        // from showing a value. Past the largest value the bands show there
+        // is no neighbour above.
+        reading.refusal = Refusal::TooManyFigures;
+        reading.below = SeriesNeighbour(kFinestSeries, value, Direction::Down);
         const Decimal above = SeriesNeighbour(kFinestSeries, value, Direction::Up);
-        const bool aboveShown = ValueBands(above).has_value();
-        return text + " needs " +
-               (figures == kFiveBandFigures ? "three significant figures: a five-band resistor"
-                                            : std::to_string(figures) + " significant figures") +
-               ". Nearest four-band E24 value" + (aboveShown ? "s: " : ": ") +
-               NumberText(SeriesNeighbour(kFinestSeries, value, Direction::Down), unit) +
-               (aboveShown ? " and " + NumberText(above, unit) : "") + " " +
-               std::string(UnitWord(unit)) + ".";
+        if (ValueBands(above))
+            reading.above = above;
+    } else {
+        reading.refusal = Refusal::TooFine;
     }
-    return text + " is finer than the smallest step four bands can show, " +
-           ValueText({"1", kLowestExponent}) + ".";
 }
 
 } // namespace
+
+Decimal LargestBandValue() {
+    return {std::string(kBandFigures, '9'), kHighestExponent};
+}
+
+Decimal SmallestBandStep() {
+    return {"1", kLowestExponent};
+}
 
 std::optional<BandPositions> ValueBands(const Decimal& value) {
     Decimal two = Normalized(value);
@@ -176,7 +164,7 @@ ValueReading ReadWholeValue(std::string_view text) {
         rest = TrimEnd(rest);
         reading.tolerance = TolerancePosition(percent);
         if (reading.tolerance == kNoPosition) {
-            reading.refusal = ToleranceRefusal();
+            reading.refusal = Refusal::Tolerance;
             return reading;
         }
     }
@@ -191,7 +179,7 @@ ValueReading ReadWholeValue(std::string_view text) {
         fraction = LeadingDigits(rest);
         rest.remove_prefix(fraction.size());
         if (comma && fraction.size() == kThousandsGroup) {
-            reading.refusal = kCommaThousands;
+            reading.refusal = Refusal::CommaThousands;
             return reading;
         }
     }
@@ -206,7 +194,7 @@ ValueReading ReadWholeValue(std::string_view text) {
         rest = {};
     }
     if (!rest.empty() || whole.size() + fraction.size() == 0) {
-        reading.refusal = kNoNumber;
+        reading.refusal = Refusal::NoNumber;
         return reading;
     }
 
@@ -217,7 +205,7 @@ ValueReading ReadWholeValue(std::string_view text) {
     if (reading.bands)
         (*reading.bands)[kToleranceBand] = reading.tolerance;
     else
-        reading.refusal = Refusal(reading.value);
+        Refuse(reading);
     return reading;
 }
 

@@ -15,6 +15,17 @@
 
 namespace zevodave {
 
+// Why a whole value's text chose no bands.
+enum class Refusal {
+    None,
+    NoNumber,       // no number, or more than a number, unit and tolerance
+    CommaThousands, // "1,000": a decimal comma or a thousands separator
+    Tolerance,      // a tolerance the tolerance band does not offer
+    TooLarge,       // past the largest value the bands show
+    TooManyFigures, // more significant figures than the digit bands hold
+    TooFine,        // a step finer than the smallest multiplier
+};
+
 // What was read from a whole value's text.
 struct ValueReading {
     // The number read, in ohm, normalized; zero when no number was read.
@@ -25,9 +36,18 @@ struct ValueReading {
     // The positions to choose when the bands can show the value: band 1,
     // band 2 and multiplier, and the tolerance as typed.
     std::optional<BandPositions> bands;
-    // Otherwise why not, as one sentence for the user; empty when read.
-    std::string refusal;
+    // Otherwise why not.
+    Refusal refusal = Refusal::None;
+    // For too many figures: the nearest four-band E24 values below and, but
+    // past the largest value the bands show, above.
+    Decimal below;
+    std::optional<Decimal> above;
 };
+
+// The largest value the bands show, 99 Gigohm, and their smallest step,
+// 0.01 ohm.
+Decimal LargestBandValue();
+Decimal SmallestBandStep();
 
 // Reads UTF-8 text of any length: a number, an optional unit and an optional
 // tolerance, blanks allowed between them.

@@ -13,12 +13,6 @@ constexpr int kDigitBase = 10;
 // A tolerance is a number of hundredths of the value.
 constexpr int kPercentPlaces = 2;
 constexpr int kWholeValuePercent = 100;
-constexpr std::string_view kNotChosen = "not chosen";
-
-std::string EntryText(int band, int position) {
-    return std::string(EntryTexts(band)[position]);
-}
-
 } // namespace
 
 Decimal Normalized(Decimal value) {
@@ -37,6 +31,23 @@ std::optional<Decimal> BandValue(const BandPositions& bands) {
         return std::nullopt;
     return Decimal{std::to_string(bands[kFirstDigitBand]) + std::to_string(bands[kSecondDigitBand]),
                    kColourRows[bands[kMultiplierBand]].exponent};
+}
+
+int BandNumber(const BandPositions& bands) {
+    return bands[kFirstDigitBand] * kDigitBase + bands[kSecondDigitBand];
+}
+
+Decimal MultiplierFactor(int position) {
+    return {"1", kColourRows[position].exponent};
+}
+
+std::pair<Decimal, Decimal> ToleranceBounds(const BandPositions& bands) {
+    const int percent = kToleranceRows[bands[kToleranceBand]].percent;
+    const long long exponent = kColourRows[bands[kMultiplierBand]].exponent - kPercentPlaces;
+    const auto bound = [&](int hundredths) {
+        return Normalized({std::to_string(BandNumber(bands) * hundredths), exponent});
+    };
+    return {bound(kWholeValuePercent - percent), bound(kWholeValuePercent + percent)};
 }
 
 int UnitOf(const Decimal& value) {
@@ -69,74 +80,6 @@ std::string NumberText(const Decimal& value, int unit) {
     // One zero stays ahead of the point, or alone: "0.47", "0".
     const std::size_t point = std::min(text.find('.'), text.size());
     return text.substr(std::min(text.find_first_not_of('0'), point - 1));
-}
-
-std::string ValueText(const Decimal& value) {
-    const int unit = UnitOf(value);
-    return NumberText(value, unit) + " " + std::string(UnitWord(unit));
-}
-
-std::string ListText(const std::vector<std::string>& items, std::string_view last) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        // Appended piece by piece: GCC 12 warns, wrongly, about a string
-        // built with operator+ here in an optimised build.
-        if (i + 1 == items.size() && i > 0)
-            text.append(" ").append(last).append(" ");
-        else if (i > 0)
-            text += ", ";
-        text += items[i];
-    }
-    return text;
-}
-
-std::vector<std::string> WorkingLines(const BandPositions& bands) {
-    const auto [first, second, multiplier, tolerance] = bands;
-    std::vector<std::string> lines;
-    if (first == kNoPosition)
-        return lines;
-    const auto digit = [&bands](int band) {
-        return EntryText(band, bands[band]) + " " + std::to_string(bands[band]);
-    };
-    lines.push_back(digit(kFirstDigitBand));
-    if (second == kNoPosition)
-        return lines;
-    const int number = first * kDigitBase + second;
-    lines.back() += ", " + digit(kSecondDigitBand) + " give " + std::to_string(number);
-
-    const std::optional<Decimal> value = BandValue(bands);
-    if (!value)
-        return lines;
-    const std::string factor = NumberText({"1", value->exponent}, 0);
-    const std::string inOhm = NumberText(*value, 0) + " " + std::string(UnitWord(0));
-    lines.push_back(EntryText(kMultiplierBand, multiplier) + " multiplies by " + factor + ": " +
-                    std::to_string(number) + " x " + factor + " = " + inOhm);
-    if (const std::string inUnit = ValueText(*value); inUnit != inOhm)
-        lines.back() += " = " + inUnit;
-
-    if (tolerance == kNoPosition)
-        return lines;
-    const int percent = kToleranceRows[tolerance].percent;
-    const int unit = UnitOf(*value);
-    const auto bound = [&](int hundredths) {
-        return NumberText(
-            Normalized({std::to_string(number * hundredths), value->exponent - kPercentPlaces}),
-            unit);
-    };
-    lines.push_back(EntryText(kToleranceBand, tolerance) + ": +/- " + std::to_string(percent) +
-                    "%, so from " + bound(kWholeValuePercent - percent) + " to " +
-                    bound(kWholeValuePercent + percent) + " " + std::string(UnitWord(unit)));
-    return lines;
-}
-
-std::string BandsDescription(const BandPositions& bands) {
-    std::string text = "Bands: ";
-    for (int band = 0; band < kBandCount; ++band) {
-        if (band > 0)
-            text += ", ";
-        text += bands[band] == kNoPosition ? std::string(kNotChosen) : EntryText(band, bands[band]);
-    }
-    return text;
 }
 
 } // namespace zevodave

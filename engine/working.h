@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// What the Resistor and Practice windows say about a resistor: its value
-// written the ordinary way ("4.7 Kilohm", "0.47 ohm", "47 Gigohm"), the
-// working from the colours to that value and its tolerance range, and the
-// bands named for a screen reader. The arithmetic is exact decimal, whole
-// numbers and a power of ten: 0.1 x 47 is 4.7, never 4.7000000000000002.
+// The arithmetic behind what the Resistor and Practice windows say about a
+// resistor: its value written the ordinary way ("4.7" in Kilohm, "0.47" in
+// ohm), the factor its multiplier stands for and its tolerance range. The
+// arithmetic is exact decimal, whole numbers and a power of ten: 0.1 x 47 is
+// 4.7, never 4.7000000000000002.
 
 #include "bands.h"
 
@@ -15,7 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
+#include <utility>
 
 namespace zevodave {
 
@@ -52,6 +52,16 @@ Decimal Normalized(Decimal value);
 // 10^-2 for Black, Green, Silver); nullopt until all three are chosen.
 std::optional<Decimal> BandValue(const BandPositions& bands);
 
+// The number the two digit bands give: 47 for Yellow, Violet.
+int BandNumber(const BandPositions& bands);
+
+// What the multiplier band multiplies by: 100 for Red, 0.1 for Gold.
+Decimal MultiplierFactor(int position);
+
+// The lowest and highest value the tolerance allows, exactly ("4465" x 10^-3
+// and "4935" x 10^-3 for 4.7 Kilohm +/- 5%); all four bands must be chosen.
+std::pair<Decimal, Decimal> ToleranceBounds(const BandPositions& bands);
+
 // The unit a value is written in, in thousands: 0 ohm, 1 Kilohm, 2 Megohm,
 // 3 Gigohm; the largest that leaves a whole part of at least 1.
 int UnitOf(const Decimal& value);
@@ -60,24 +70,5 @@ std::string_view UnitWord(int unit);
 // The number in a unit, with a leading zero and without the unit word:
 // ("47", 2) in unit 1 is "4.7", ("10", -2) in unit 0 is "0.10".
 std::string NumberText(const Decimal& value, int unit);
-// The number in its own unit, with the unit word: "4.7 Kilohm".
-std::string ValueText(const Decimal& value);
-
-// Items joined for a sentence: "a", "a and b", "a, b and c" (with `last` in
-// place of "and").
-std::string ListText(const std::vector<std::string>& items, std::string_view last);
-
-// The working, as far as the chosen bands take it:
-//   "Yellow 4, Violet 7 give 47"
-//   "Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm"
-//   "Gold: +/- 5%, so from 4.465 to 4.935 Kilohm"
-// The first line needs the first band (it names the second once chosen), the
-// second line both digits and the multiplier, the third all four bands.
-std::vector<std::string> WorkingLines(const BandPositions& bands);
-
-// The bands as a screen reader hears them, with the lists' entry texts:
-// "Bands: Yellow, Violet, Red, Gold", "Bands: Red, not chosen, not chosen,
-// not chosen".
-std::string BandsDescription(const BandPositions& bands);
 
 } // namespace zevodave

@@ -56,7 +56,7 @@ TEST(ResistanceText, EveryMultiplierAndToleranceInItsExactForm) {
                            "470 Kilohm", "4.7 Megohm", "47 Megohm",  "470 Megohm",
                            "4.7 Gigohm", "47. Gigohm", "4.7 ohm",    ".47 ohm"};
     for (int multiplier = 0; multiplier < 12; ++multiplier)
-        EXPECT_EQ(ResistanceText(4, 7, multiplier, -1), lines[multiplier]);
+        EXPECT_EQ(ResistanceText(4, 7, multiplier, -1), lines[multiplier]) << multiplier;
     // clang-format off
     const std::pair<std::array<double, 4>, const char*> rows[] = {
         {{-1, -1, -1, -1}, ""}, {{-1, 7, 2, 2}, ""}, {{4, -1, 2, 2}, "4"}, {{4, 7, -1, 2}, "47"},
@@ -64,7 +64,7 @@ TEST(ResistanceText, EveryMultiplierAndToleranceInItsExactForm) {
         {{1, 0, 11, 4}, ".10 ohm +/- 20%"}, {{9, 9, 9, 5}, "99. Gigohm"}};
     // clang-format on
     for (const auto& [b, line] : rows)
-        EXPECT_EQ(ResistanceText(b[0], b[1], b[2], b[3]), line);
+        EXPECT_EQ(ResistanceText(b[0], b[1], b[2], b[3]), line) << testing::PrintToString(b);
 }
 
 } // namespace

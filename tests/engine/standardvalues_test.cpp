@@ -53,20 +53,15 @@ TEST(StandardValues, MatchThePublishedSeries) {
                                      Key(StandardStep(s, value, Down)),
                                      Key(StandardStep(s, value, Up))),
                           std::tuple(above[-1] == key, below, *above, shown(below), shown(*above)))
-                    << name << " " << ValueText(value);
+                    << name << " " << value.digits << "e" << value.exponent;
             }
         // Below the range, zero included, Next goes to its first value.
         for (const Decimal& value : {Decimal{}, Decimal{"5", -2}})
             EXPECT_EQ(std::pair(Key(StandardStep(s, value, Down)), Key(StandardStep(s, value, Up))),
                       std::pair(0LL, lowest + 10));
     }
-    // The sentence: one series, or the nearest values in each, written in
-    // the value's unit (1000, not 1.0); the sentences for two and for three
-    // series are the Resistor window's test.
-    EXPECT_EQ(StandardValuesText({"11", -1}) + " / " + StandardValuesText({"99", 1}) + " / " +
-                  StandardValuesText({"00", 0}),
-              "1.1 ohm is in E24 / 990 ohm is not a standard value: nearest in E6 680 and 1000, "
-              "in E12 820 and 1000, in E24 910 and 1000 ohm / 0 ohm is not a standard value");
+    // The Resistor window starts from E12.
+    EXPECT_EQ(std::pair(SeriesIndex("E12"), SeriesIndex("E7")), std::pair(1, kNoPosition));
 }
 
 } // namespace

@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const ValueReading reading = ReadWholeValue(text);
         return std::pair(reading.bands, reading.refusal);
     });
-    Require(bands.has_value() == refusal.empty(), "a whole value is applied or refused, with why");
+    Require(bands.has_value() == (refusal == Refusal::None),
+            "a whole value is applied or refused, with why");
     for (int band = 0; bands && band < kBandCount; ++band)
         Require((*bands)[band] >= kNoPosition && (*bands)[band] < int(EntryTexts(band).size()),
                 "a whole value chooses positions of the lists");

@@ -64,23 +64,25 @@ constexpr std::uint32_t kSz = 1, kExpandSz = 2, kDword = 4;
 
 // "PATH" under the MSINFO key, "MSINFO" under Shared Tools Location (a
 // string with its zero), and the tool the lookup names, or kThrows.
-using Row = std::tuple<std::optional<RegistryValue>, std::optional<std::string>, std::string>;
+using Row =
+    std::tuple<const char*, std::optional<RegistryValue>, std::optional<std::string>, std::string>;
 
 TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
     // clang-format off
     const Row rows[] = {
-        {RegistryValue{kSz, kTool + '\0'}, kFolder, kTool},   // taken as it is, no file check
-        {RegistryValue{kSz, kTool}, {}, kTool},               // stored without its zero
-        {RegistryValue{kSz, kLong + '\0'}, kFolder, kLong},   // 1024 bytes read whole
-        {RegistryValue{kDword, {1, 0, 0, '\x80'}}, {}, "2147483649"}, // unsigned
-        {RegistryValue{kDword, {2, 1}}, {}, "258"},           // a short number: its bytes
-        {RegistryValue{kSz, ""}, kFolder, kThrows},           // size zero cannot be read
-        {RegistryValue{kExpandSz, kTool + '\0'}, kFolder, kFolderTool}, // other types: the folder
-        {RegistryValue{kSz, kLong + "y" + '\0'}, kFolder, kFolderTool}, // over 1024 bytes: too
-        {{}, kFolder + "\\", kFolder + "\\\\MSINFO32.EXE"},   // the separator always added
-        {{}, "C:\\Hidden", ""}, {{}, {}, ""}};                // no normal file; nothing
+        {"taken as it is, no file check", RegistryValue{kSz, kTool + '\0'}, kFolder, kTool},
+        {"stored without its zero", RegistryValue{kSz, kTool}, {}, kTool},
+        {"1024 bytes read whole", RegistryValue{kSz, kLong + '\0'}, kFolder, kLong},
+        {"a number is unsigned", RegistryValue{kDword, {1, 0, 0, '\x80'}}, {}, "2147483649"},
+        {"a short number: its bytes", RegistryValue{kDword, {2, 1}}, {}, "258"},
+        {"size zero cannot be read", RegistryValue{kSz, ""}, kFolder, kThrows},
+        {"other types: the folder", RegistryValue{kExpandSz, kTool + '\0'}, kFolder, kFolderTool},
+        {"over 1024 bytes: the folder too", RegistryValue{kSz, kLong + "y" + '\0'}, kFolder, kFolderTool},
+        {"the separator always added", {}, kFolder + "\\", kFolder + "\\\\MSINFO32.EXE"},
+        {"no normal file", {}, "C:\\Hidden", ""}, {"nothing", {}, {}, ""}};
     // clang-format on
-    for (const auto& [path, folder, tool] : rows) {
+    for (const auto& [name, path, folder, tool] : rows) {
+        SCOPED_TRACE(name);
         FakeRegistry registry;
         registry.files = {kFolderTool, kFolder + "\\\\MSINFO32.EXE"};
         if (path)
@@ -90,7 +92,7 @@ TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
         if (tool == kThrows)
             EXPECT_THROW(RegisteredTool(registry), std::runtime_error);
         else
-            EXPECT_EQ(RegisteredTool(registry), tool) << tool;
+            EXPECT_EQ(RegisteredTool(registry), tool);
     }
 }
 
@@ -98,11 +100,12 @@ TEST(StartSysInfoTest, StartsTheToolOrShowsTheMessage) {
     // The tool found, whether its lookup can be read, whether it starts; and
     // whether it was started (else the message shows).
     // clang-format off
-    const std::tuple<std::string, bool, bool, bool> rows[] = {
-        {kTool, true, true, true}, {"", true, true, false}, {kTool, true, false, false},
-        {kTool, false, true, false}};
+    const std::tuple<const char*, std::string, bool, bool, bool> rows[] = {
+        {"started", kTool, true, true, true}, {"none found", "", true, true, false},
+        {"not started", kTool, true, false, false}, {"unreadable", kTool, false, true, false}};
     // clang-format on
-    for (const auto& [tool, readable, startable, started] : rows) {
+    for (const auto& [name, tool, readable, startable, started] : rows) {
+        SCOPED_TRACE(name);
         FakePlatform platform;
         std::tie(platform.tool, platform.unreadable, platform.startable) =
             std::tuple(tool, !readable, startable);

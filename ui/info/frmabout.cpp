@@ -35,16 +35,6 @@ constexpr QRect kSysInfoRect = TwipsRect(4200, 1800, 1245, 345);
 constexpr std::string_view kTitleFontFamily = "Dragonwick";
 constexpr double kTitleFontPoints = 14.25;
 
-constexpr std::string_view kCaptionPrefix = "About ";
-constexpr std::string_view kVersionPrefix = "Version ";
-constexpr std::string_view kDescriptionSuffix = " color code calculation";
-constexpr std::string_view kWarning =
-    "Warning:\r\n"
-    "This program is strictly for converting values "
-    "to resistor color bands or from resistor color bands to values. "
-    "The program author assumes absolutely no responsibility whatsoever for any errors that "
-    "may occur.";
-
 QLabel* NewLabel(QWidget* parent, const char* name, const QRect& geometry) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -67,7 +57,7 @@ frmAbout::frmAbout(std::unique_ptr<Platform> platform)
 
 void frmAbout::CreateControls() {
     // Created in tab order: only the buttons take the focus, OK first.
-    cmdOK = new QPushButton("OK", this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setObjectName("cmdOK");
     cmdOK->setGeometry(kOKRect);
     // First in the tab order, it has the focus when the window opens. Enter
@@ -76,7 +66,7 @@ void frmAbout::CreateControls() {
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
 
-    cmdSysInfo = new QPushButton("&System Info...", this);
+    cmdSysInfo = new QPushButton(tr("&System Info..."), this);
     cmdSysInfo->setObjectName("cmdSysInfo");
     cmdSysInfo->setGeometry(kSysInfoRect);
     connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
@@ -94,11 +84,17 @@ void frmAbout::CreateControls() {
 }
 
 void frmAbout::Form_Load() {
-    setWindowTitle(ToQString(kCaptionPrefix) + ToQString(kAppTitle));
-    lblVersion->setText(ToQString(kVersionPrefix) + ToQString(kVersionText));
-    lblTitle->setText(ToQString(kAppTitle));
-    lblDescription->setText(ToQString(kAppTitle) + ToQString(kDescriptionSuffix));
-    lblWarning->setText(ToQString(kWarning));
+    const QString title = ToQString(kAppTitle);
+    setWindowTitle(tr("About %1").arg(title));
+    lblVersion->setText(tr("Version %1").arg(ToQString(kVersionText)));
+    lblTitle->setText(title);
+    lblDescription->setText(tr("%1 color code calculation").arg(title));
+    lblWarning->setText(
+        tr("Warning:\r\n"
+           "This program is strictly for converting values "
+           "to resistor color bands or from resistor color bands to values. "
+           "The program author assumes absolutely no responsibility whatsoever for any errors "
+           "that may occur."));
 }
 
 void frmAbout::cmdOK_Click() {
@@ -114,7 +110,8 @@ void frmAbout::cmdSysInfo_Click() {
 // window stays usable.
 void frmAbout::ShowUnavailable() {
     auto* message = new QMessageBox(QMessageBox::NoIcon, ToQString(kAppTitle),
-                                    ToQString(kSysInfoUnavailable), QMessageBox::Ok, this);
+                                    tr("System Information Is Unavailable At This Time"),
+                                    QMessageBox::Ok, this);
     message->setAttribute(Qt::WA_DeleteOnClose, true);
     message->open();
 }

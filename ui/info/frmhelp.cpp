@@ -12,8 +12,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <string_view>
-
 namespace zevodave {
 
 namespace {
@@ -23,28 +21,6 @@ constexpr int kClientWidth = 4950;
 constexpr int kClientHeight = 5085;
 constexpr QRect kHelpRect = TwipsRect(120, 120, 4695, 4335);
 constexpr QRect kOKRect = TwipsRect(3600, 4560, 1215, 375);
-
-constexpr std::string_view kCaptionSuffix = " Help";
-
-// One text, lines separated by CR LF; the label wraps what is too wide. The
-// spacing of the last three lines is part of the text.
-constexpr std::string_view kHelpText =
-    "You can either select the color band from the drop down\r\n"
-    "menus or you can type the values directly into the right hand\r\n"
-    "corresponding fields.\r\n"
-    "For the third band (the multiplier) type the number of zeros.\r\n"
-    "For the fourth band type either 1, 2, 5, 10, or 20 for the tolerance.\r\n"
-    "The bottom field will show the calculated resistor value.\r\n"
-    "You can change any values at any time for recalculation.\r\n"
-    "\r\n"
-    "Smallest possible resistor value = .01 ohm +-20%\r\n"
-    "Largest possible resistor value = 99 GigOhm +-20%\r\n"
-    "\r\n"
-    "There are other band 4 tolerance values which I have not\r\n"
-    "included because they are not commonly used.\r\n"
-    "Black   = 20 %\r\n"
-    "Orange =  3 %\r\n"
-    "Green   =  5 %";
 
 } // namespace
 
@@ -58,7 +34,7 @@ frmHelp::frmHelp() : QDialog(nullptr) {
     lblHelp->setWordWrap(true);
     lblHelp->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    OKButton = new QPushButton("OK", this);
+    OKButton = new QPushButton(tr("OK"), this);
     OKButton->setObjectName("OKButton");
     OKButton->setGeometry(kOKRect);
     // Neither default nor cancel button: Enter and Space press it only while
@@ -76,9 +52,26 @@ frmHelp::frmHelp() : QDialog(nullptr) {
 // control, takes Enter and Space itself, so no key is left for the dialog.
 void frmHelp::keyPressEvent(QKeyEvent* /*event*/) {}
 
+// One text, lines separated by CR LF; the label wraps what is too wide. The
+// spacing of the last three lines is part of the text.
 void frmHelp::Form_Load() {
-    setWindowTitle(ToQString(kAppTitle) + ToQString(kCaptionSuffix));
-    lblHelp->setText(ToQString(kHelpText));
+    setWindowTitle(tr("%1 Help").arg(ToQString(kAppTitle)));
+    lblHelp->setText(tr("You can either select the color band from the drop down\r\n"
+                        "menus or you can type the values directly into the right hand\r\n"
+                        "corresponding fields.\r\n"
+                        "For the third band (the multiplier) type the number of zeros.\r\n"
+                        "For the fourth band type either 1, 2, 5, 10, or 20 for the tolerance.\r\n"
+                        "The bottom field will show the calculated resistor value.\r\n"
+                        "You can change any values at any time for recalculation.\r\n"
+                        "\r\n"
+                        "Smallest possible resistor value = .01 ohm +-20%\r\n"
+                        "Largest possible resistor value = 99 GigOhm +-20%\r\n"
+                        "\r\n"
+                        "There are other band 4 tolerance values which I have not\r\n"
+                        "included because they are not commonly used.\r\n"
+                        "Black   = 20 %\r\n"
+                        "Orange =  3 %\r\n"
+                        "Green   =  5 %"));
 }
 
 void frmHelp::OKButton_Click() {

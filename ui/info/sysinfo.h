@@ -17,12 +17,9 @@
 
 namespace zevodave {
 
-inline constexpr std::string_view kSysInfoUnavailable =
-    "System Information Is Unavailable At This Time";
-
 // Starts the tool the platform finds. Every failure, a tool that cannot be
-// found, read or started, ends in `showUnavailable` (which shows
-// kSysInfoUnavailable).
+// found, read or started, ends in `showUnavailable`, which says so in the
+// about window's words.
 void StartSysInfo(Platform& platform, const std::function<void()>& showUnavailable);
 
 // Registry roots and value types, as the registry numbers them.

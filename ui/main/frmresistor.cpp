@@ -4,18 +4,21 @@
 #include "frmresistor.h"
 
 #include "appinfo.h"
+#include "bandlist.h"
 #include "bands.h"
 #include "frmabout.h"
 #include "frmhelp.h"
 #include "frmlearnresistor.h"
 #include "frmpractice.h"
+#include "learnwindow.h"
 #include "resistance.h"
 #include "textconvert.h"
 #include "twips.h"
 #include "typedentry.h"
+#include "wording.h"
 
 #include <QAction>
-#include <QColor>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
@@ -26,12 +29,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPalette>
 #include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <string_view>
@@ -57,19 +58,6 @@ constexpr int kResultWidth = 2055;
 // The fields hold whatever the user types; Qt would otherwise stop at 32767
 // characters.
 constexpr int kNoLengthLimit = std::numeric_limits<int>::max();
-
-constexpr std::string_view kErrorAnswer = "ERROR";
-
-// Colour values are laid out 0x00BBGGRR, red in the lowest byte.
-constexpr int kBitsPerChannel = 8;
-constexpr std::uint32_t kChannelMask = 0xFF;
-
-QColor ToQColor(std::uint32_t colourValue) {
-    const auto channel = [colourValue](int shift) {
-        return static_cast<int>((colourValue >> shift) & kChannelMask);
-    };
-    return QColor(channel(0), channel(kBitsPerChannel), channel(2 * kBitsPerChannel));
-}
 
 int NextBand(int band) {
     return (band + 1) % kBandCount;
@@ -115,7 +103,7 @@ void frmResistor::CreateControls() {
         // A screen reader takes a drop-down list's name from its current
         // entry, so the band comes from a label (kept hidden: the layout has
         // none) and the description, which it reads whatever the list shows.
-        const QString bandName = QString("Band %1 colour").arg(band + 1);
+        const QString bandName = tr("Band %1 colour").arg(band + 1);
         list->setAccessibleName(bandName);
         list->setAccessibleDescription(bandName);
         auto* label = new QLabel(bandName, client);
@@ -142,39 +130,39 @@ void frmResistor::CreateControls() {
     };
     for (int band = 0; band < kBandCount; ++band) {
         txtBand[band] = newField(
-            QString("txtBand%1").arg(band), QString("Band %1 value").arg(band + 1),
+            QString("txtBand%1").arg(band), tr("Band %1 value").arg(band + 1),
             TwipsRect(kRightColumn, kFirstRowTop + band * kRowPitch, kFieldWidth, kFieldHeight));
     }
-    txtValues = newField("txtValues", "Resistance",
+    txtValues = newField("txtValues", tr("Resistance"),
                          TwipsRect(kLeftColumn, kResultTop, kResultWidth, kFieldHeight));
 }
 
 void frmResistor::CreateMenus() {
-    mnuFile = menuBar()->addMenu("&File");
+    mnuFile = menuBar()->addMenu(tr("&File"));
     mnuFile->setObjectName("mnuFile");
-    mnuFileEdit = mnuFile->addAction("E&dit");
+    mnuFileEdit = mnuFile->addAction(tr("E&dit"));
     mnuFileEdit->setObjectName("mnuFileEdit");
-    mnuFileSave = mnuFile->addAction("&Save");
+    mnuFileSave = mnuFile->addAction(tr("&Save"));
     mnuFileSave->setObjectName("mnuFileSave");
     // Editing and saving have nothing to work on yet: shown, but greyed out.
     mnuFileEdit->setEnabled(false);
     mnuFileSave->setEnabled(false);
-    mnuFileExit = mnuFile->addAction("&Exit");
+    mnuFileExit = mnuFile->addAction(tr("&Exit"));
     mnuFileExit->setObjectName("mnuFileExit");
 
     // Between File and Help, which desktops keep last.
-    mnuLearn = menuBar()->addMenu("&Learn");
+    mnuLearn = menuBar()->addMenu(tr("&Learn"));
     mnuLearn->setObjectName("mnuLearn");
-    mnuLearnResistor = mnuLearn->addAction("&Resistor");
+    mnuLearnResistor = mnuLearn->addAction(tr("&Resistor"));
     mnuLearnResistor->setObjectName("mnuLearnResistor");
-    mnuLearnPractice = mnuLearn->addAction("&Practice");
+    mnuLearnPractice = mnuLearn->addAction(tr("&Practice"));
     mnuLearnPractice->setObjectName("mnuLearnPractice");
 
-    mnuHelp = menuBar()->addMenu("&Help");
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName("mnuHelp");
-    mnuHelpAbout = mnuHelp->addAction("&About");
+    mnuHelpAbout = mnuHelp->addAction(tr("&About"));
     mnuHelpAbout->setObjectName("mnuHelpAbout");
-    mnuHelpHelp = mnuHelp->addAction("&Help");
+    mnuHelpHelp = mnuHelp->addAction(tr("&Help"));
     mnuHelpHelp->setObjectName("mnuHelpHelp");
 }
 
@@ -184,12 +172,12 @@ void frmResistor::CreateMenus() {
 void frmResistor::Form_Load() {
     for (int band = 0; band < kBandCount; ++band) {
         QComboBox* list = cboBand[band];
-        for (std::string_view entry : EntryTexts(band))
-            list->addItem(ToQString(entry));
+        for (std::size_t position = 0; position < EntryTexts(band).size(); ++position)
+            list->addItem(Wording::EntryName(band, static_cast<int>(position)));
         list->setCurrentIndex(kNoPosition);
         // Clearing the position clears the text area too, so the starting
         // text goes in after it.
-        list->setEditText(QString("Band %1").arg(band + 1));
+        list->setEditText(tr("Band %1").arg(band + 1));
     }
 }
 
@@ -246,36 +234,41 @@ int frmResistor::BandOfField(const QObject* object) const {
 }
 
 void frmResistor::cboBand_Click(int index) {
-    QComboBox* list = cboBand[index];
-    const int position = list->currentIndex();
+    ShowChoice(index);
+    cboBand[NextBand(index)]->setFocus();
+    ShowResult();
+}
 
-    // The swatch fills the closed list, text area and button alike, with
-    // text that stays readable on it.
-    const QColor swatch = ToQColor(ColourValue(SwatchColor(index, position)));
-    const QColor ink = ToQColor(ColourValue(TextColor(index, position)));
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Base, swatch);
-    palette.setColor(QPalette::Button, swatch);
-    palette.setColor(QPalette::Text, ink);
-    palette.setColor(QPalette::ButtonText, ink);
-    list->setPalette(palette);
-
+void frmResistor::ShowChoice(int index) {
+    const int position = cboBand[index]->currentIndex();
+    PaintBandList(cboBand[index], index, position);
     if (const auto text = FieldText(index, position))
         txtBand[index]->setText(ToQString(*text));
-    cboBand[NextBand(index)]->setFocus();
+}
 
+void frmResistor::ShowResult() {
     txtValues->setText(ToQString(ResistanceText(
         cboBand[kFirstDigitBand]->currentIndex(), cboBand[kSecondDigitBand]->currentIndex(),
         cboBand[kMultiplierBand]->currentIndex(), cboBand[kToleranceBand]->currentIndex())));
-    emit BandsChanged();
+    emit BandsChanged(Bands());
 }
 
-int frmResistor::BandPosition(int band) const {
-    return cboBand[band]->currentIndex();
+BandPositions frmResistor::Bands() const {
+    BandPositions bands{};
+    std::ranges::transform(cboBand, bands.begin(), &QComboBox::currentIndex);
+    return bands;
 }
 
-void frmResistor::ChooseBand(int band, int position) {
-    SetListIndex(band, position);
+// The focus stays where the user left it in this window: the choice was
+// made in another.
+void frmResistor::SetBands(const BandPositions& bands) {
+    for (int band = 0; band < kBandCount; ++band) {
+        if (bands[band] == kNoPosition)
+            continue;
+        cboBand[band]->setCurrentIndex(bands[band]);
+        ShowChoice(band);
+    }
+    ShowResult();
 }
 
 void frmResistor::SetListIndex(int band, int position) {
@@ -321,7 +314,7 @@ void frmResistor::txtBand_KeyPress(int index) {
 }
 
 void frmResistor::ErrorAnswer(int band) {
-    txtValues->setText(ToQString(kErrorAnswer));
+    txtValues->setText(tr("ERROR"));
     txtBand[band]->selectAll();
 }
 
@@ -332,12 +325,12 @@ void frmResistor::mnuFileExit_Click() {
 
 namespace {
 
-// Shows the one window of its kind, creating it from the arguments when none
-// is open, and brings it to the front.
-template <typename Window, typename... Arguments>
-void ShowSingle(QPointer<Window>& window, Arguments... arguments) {
+// Shows the one window of its kind, making it with `create` when none is
+// open, and brings it to the front.
+template <typename Window, typename Create>
+void ShowSingle(QPointer<Window>& window, Create create) {
     if (!window) {
-        window = new Window(arguments...);
+        window = create();
         window->show();
     }
     window->raise();
@@ -347,19 +340,33 @@ void ShowSingle(QPointer<Window>& window, Arguments... arguments) {
 } // namespace
 
 void frmResistor::mnuHelpAbout_Click() {
-    ShowSingle(aboutWindow);
+    ShowSingle(aboutWindow, [] { return new frmAbout; });
 }
 
 void frmResistor::mnuHelpHelp_Click() {
-    ShowSingle(helpWindow);
+    ShowSingle(helpWindow, [] { return new frmHelp; });
 }
 
+// The Resistor window shows this window's bands and chooses them here.
 void frmResistor::mnuLearnResistor_Click() {
-    ShowSingle(resistorWindow, this);
+    ShowSingle(resistorWindow, [this] {
+        auto* window = new frmLearnResistor(this);
+        connect(this, &frmResistor::BandsChanged, window, &frmLearnResistor::ShowBands);
+        connect(window, &frmLearnResistor::BandsChosen, this, &frmResistor::SetBands);
+        window->ShowBands(Bands());
+        PlaceBeside(window, this);
+        return window;
+    });
 }
 
 void frmResistor::mnuLearnPractice_Click() {
-    ShowSingle(practiceWindow);
+    ShowSingle(practiceWindow, [] { return new frmPractice; });
+}
+
+void frmResistor::closeEvent(QCloseEvent* event) {
+    if (resistorWindow)
+        resistorWindow->close();
+    QMainWindow::closeEvent(event);
 }
 
 } // namespace zevodave

@@ -9,7 +9,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "bands.h"
+#include "working.h"
 
 #include <array>
 
@@ -32,16 +32,18 @@ class frmResistor : public QMainWindow {
     explicit frmResistor(QWidget* parent = nullptr);
     ~frmResistor() override;
 
-    // What the companion windows read and set: a band list's position, and a
-    // position chosen as the user would, its handling run.
-    int BandPosition(int band) const;
-    void ChooseBand(int band, int position);
+  public slots:
+    // Chooses every band with a position at once, as the user would, and
+    // shows the result once; kNoPosition leaves a band as it is.
+    void SetBands(const BandPositions& bands);
 
   signals:
-    // A band's choice was handled; every list shows its position by now.
-    void BandsChanged();
+    // A choice was handled; every list shows its position by now.
+    void BandsChanged(const BandPositions& bands);
 
   protected:
+    // The Resistor window, a companion of this one, closes with it.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private slots:
@@ -60,6 +62,11 @@ class frmResistor : public QMainWindow {
 
     // A colour was chosen in a list, by the user or through SetListIndex.
     void cboBand_Click(int index);
+    // The parts of a choice's handling: the band's own list and field, and
+    // the result line with the news of it.
+    void ShowChoice(int index);
+    void ShowResult();
+    BandPositions Bands() const;
     void txtBand_GotFocus(int index, Qt::FocusReason reason);
     // Enter in a band field: the typed value chooses the band's colour.
     void txtBand_KeyPress(int index);

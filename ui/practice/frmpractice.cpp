@@ -3,9 +3,11 @@
 
 #include "frmpractice.h"
 
-#include "appinfo.h"
+#include "bandlist.h"
+#include "learnwindow.h"
 #include "resistorpicture.h"
-#include "textconvert.h"
+#include "textlabel.h"
+#include "wording.h"
 
 #include <QBoxLayout>
 #include <QComboBox>
@@ -24,22 +26,6 @@ namespace zevodave {
 
 namespace {
 
-constexpr std::string_view kCaptionSuffix = " Practice";
-
-// A text shown to the eye and, through the description, to a screen reader:
-// a label with an accessible name no longer exposes its text.
-void ShowText(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->setAccessibleDescription(text);
-}
-
-QLabel* NewText(const QString& name, const QString& accessibleName) {
-    auto* label = new QLabel;
-    label->setObjectName(name);
-    label->setAccessibleName(accessibleName);
-    return label;
-}
-
 template <typename Control> Control* Named(Control* control, const QString& name) {
     control->setObjectName(name);
     return control;
@@ -47,17 +33,13 @@ template <typename Control> Control* Named(Control* control, const QString& name
 
 // A form row whose label names its control as its buddy.
 void AddRow(QFormLayout* form, const QString& text, const QString& name, QWidget* control) {
-    auto* label = Named(new QLabel(text), name);
-    label->setBuddy(control);
-    form->addRow(label, control);
+    form->addRow(NewCaption(name, text, control), control);
 }
 
 } // namespace
 
 frmPractice::frmPractice(unsigned seed) : random(SeededSource(seed)) {
-    setObjectName("frmPractice");
-    setWindowTitle(ToQString(kAppTitle) + ToQString(kCaptionSuffix));
-    setAttribute(Qt::WA_DeleteOnClose);
+    SetUpLearnWindow(this, "frmPractice", tr("Practice"), LearnWindowKind::OwnWindow);
     CreateControls();
     ShowScore();
     NextQuestion();
@@ -65,42 +47,35 @@ frmPractice::frmPractice(unsigned seed) : random(SeededSource(seed)) {
 
 void frmPractice::CreateControls() {
     // Created in tab order: the kind of question, the answer, the buttons.
-    optRead = Named(new QRadioButton("&Read the bands", this), "optRead");
-    optChoose = Named(new QRadioButton("Choo&se the bands", this), "optChoose");
+    optRead = Named(new QRadioButton(tr("&Read the bands"), this), "optRead");
+    optChoose = Named(new QRadioButton(tr("Choo&se the bands"), this), "optChoose");
     optRead->setChecked(true);
 
     stkKind = new QStackedWidget(this);
     auto* readPage = new QFormLayout(new QWidget(stkKind));
     picQuestion = Named(new ResistorPicture, "picQuestion");
-    picQuestion->setAccessibleName("Question bands");
+    picQuestion->setAccessibleName(tr("Question bands"));
     txtAnswer = Named(new QLineEdit, "txtAnswer");
-    txtAnswer->setAccessibleName("Answer");
+    txtAnswer->setAccessibleName(tr("Answer"));
     readPage->addRow(picQuestion);
-    AddRow(readPage, "&Answer", "lblAnswer", txtAnswer);
+    AddRow(readPage, tr("&Answer"), "lblAnswer", txtAnswer);
 
     auto* choosePage = new QFormLayout(new QWidget(stkKind));
-    lblQuestionValue = NewText("lblQuestionValue", "Question value");
+    lblQuestionValue = NewTextLabel("lblQuestionValue", tr("Question value"));
     choosePage->addRow(lblQuestionValue);
     for (int band = 0; band < kBandCount; ++band) {
-        auto* list = Named(new QComboBox, QString("cboAnswer%1").arg(band));
-        // A screen reader takes a drop-down list's name from its label
-        // only while nothing is chosen, then from its entry: the band stays
-        // in the description.
-        list->setAccessibleDescription(QString("Answer band %1").arg(band + 1));
-        for (std::string_view entry : EntryTexts(band))
-            list->addItem(ToQString(entry));
-        AddRow(choosePage, QString("Answer band &%1").arg(band + 1),
-               QString("lblAnswer%1").arg(band), list);
-        cboAnswer[band] = list;
+        cboAnswer[band] = new BandList(band, QString("cboAnswer%1").arg(band),
+                                       tr("Answer band %1").arg(band + 1));
+        AddRow(choosePage, tr("Answer band &%1").arg(band + 1), QString("lblAnswer%1").arg(band),
+               cboAnswer[band]);
     }
     stkKind->addWidget(readPage->parentWidget());
     stkKind->addWidget(choosePage->parentWidget());
 
-    cmdCheck = Named(new QPushButton("&Check"), "cmdCheck");
-    cmdNext = Named(new QPushButton("&Next question"), "cmdNext");
-    lblFeedback = NewText("lblFeedback", "Feedback");
-    lblFeedback->setWordWrap(true);
-    lblScore = NewText("lblScore", "Score");
+    cmdCheck = Named(new QPushButton(tr("&Check")), "cmdCheck");
+    cmdNext = Named(new QPushButton(tr("&Next question")), "cmdNext");
+    lblFeedback = NewTextLabel("lblFeedback", tr("Feedback"));
+    lblScore = NewTextLabel("lblScore", tr("Score"));
 
     auto* kinds = new QHBoxLayout;
     kinds->addWidget(optRead);
@@ -135,7 +110,7 @@ QWidget* frmPractice::AnswerControl() const {
 void frmPractice::NextQuestion() {
     question = DrawQuestion(random, question);
     picQuestion->SetBands(question);
-    ShowText(lblQuestionValue, ToQString(QuestionText(question)));
+    ShowText(lblQuestionValue, Wording::Question(question));
     txtAnswer->clear();
     for (QComboBox* list : cboAnswer)
         list->setCurrentIndex(kNoPosition);
@@ -146,15 +121,17 @@ void frmPractice::NextQuestion() {
 }
 
 void frmPractice::ShowScore() {
-    ShowText(lblScore, QString("%1 of %2 right").arg(answeredRight).arg(answered));
+    ShowText(lblScore, Wording::Score(answeredRight, answered));
 }
 
 void frmPractice::cmdCheck_Click() {
     BandPositions chosen{};
     std::ranges::transform(cboAnswer, chosen.begin(), &QComboBox::currentIndex);
-    const Verdict verdict = ReadingBands() ? JudgeReading(question, txtAnswer->text().toStdString())
-                                           : JudgeChoice(question, chosen);
-    ShowText(lblFeedback, ToQString(verdict.feedback));
+    const bool reading = ReadingBands();
+    const Verdict verdict = reading ? JudgeReading(question, txtAnswer->text().toStdString())
+                                    : JudgeChoice(question, chosen);
+    ShowText(lblFeedback, reading ? Wording::ReadingFeedback(question, verdict)
+                                  : Wording::ChoiceFeedback(question, chosen, verdict));
     // The window takes the height the whole feedback needs; its layout alone
     // would squeeze the controls above it.
     resize(width(), heightForWidth(width()));

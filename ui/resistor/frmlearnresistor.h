@@ -2,13 +2,12 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The Resistor window (Learn > Resistor): the main window's resistor drawn,
-// the working from its colours to its value, whether that value is a
-// standard one with buttons that step to the neighbouring standard values,
-// and a field that reads a whole value such as "4k7 5%" into the main
-// window's bands. It keeps no band state of its own: every redraw reads the
-// main window's four lists, and every change is made there as a user choice.
-// A companion of the main window, off the task bar, it closes with it.
+// The Resistor window (Learn > Resistor): a resistor drawn, the working from
+// its colours to its value, whether that value is a standard one with
+// buttons that step to the neighbouring standard values, and a field that
+// reads a whole value such as "4k7 5%". It shows the bands it is given and
+// asks for the bands a user wants through a signal; the window that opens it
+// decides what they become. The bands shown live in its picture.
 
 #include "standardvalues.h"
 
@@ -21,32 +20,30 @@ class QPushButton;
 
 namespace zevodave {
 
-class frmResistor;
 class ResistorPicture;
 
 class frmLearnResistor : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmLearnResistor(frmResistor* mainWindow);
+    explicit frmLearnResistor(QWidget* parent = nullptr);
 
-  protected:
-    // Closes this window when the main window closes.
-    bool eventFilter(QObject* watched, QEvent* event) override;
+  public slots:
+    // Shows these bands: the picture, the working, the standard values. The
+    // window that opens this one gives it the first bands to show.
+    void ShowBands(const BandPositions& bands);
+
+  signals:
+    // The user asks for these bands; kNoPosition leaves a band as it is.
+    void BandsChosen(const BandPositions& bands);
 
   private:
     void CreateControls();
-    void PlaceBesideMainWindow();
-    // Shows the main window's bands as they are now.
-    void Redraw();
+    void ShowStandardValues();
     // Enter in the value field: the value typed chooses the bands.
     void txtValue_Enter();
     void cmdStep_Click(Direction direction);
-    BandPositions MainBands() const;
-    // Chooses every band with a position, in the main window.
-    void ChooseBands(const BandPositions& bands);
 
-    frmResistor* mainWindow;
     ResistorPicture* picResistor = nullptr;
     QLabel* lblWorking = nullptr;
     QLabel* lblStandard = nullptr;

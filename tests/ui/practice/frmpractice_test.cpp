@@ -96,9 +96,15 @@ class FrmPracticeTest : public QObject {
             // A long feedback wraps, not widening the window past the screen.
             QVERIFY(window->width() <= window->screen()->availableGeometry().width());
         }
-        // Back to reading the bands, by the access key.
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::AltModifier);
+        // An answer list is painted as it is chosen (Black, white text), and
+        // plain again for the next question, here on going back to reading the
+        // bands by the access key.
+        QWidget* list = QApplication::focusWidget();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::white));
+        QTest::keyClick(list, Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(window->findChild<QWidget*>("picQuestion")->isVisible());
+        QCOMPARE(list->palette(), QApplication::palette(list));
         // Escape closes the window, and closed it is gone.
         QTest::keyClick(window, Qt::Key_Escape);
         QTRY_VERIFY(!window);

@@ -3,6 +3,9 @@
 
 #include "resistorpicture.h"
 
+#include "colour.h"
+#include "wording.h"
+
 #include <QPainter>
 
 #include <array>
@@ -28,12 +31,6 @@ constexpr QRgb kOutlineColour = 0x404040;
 // The last tolerance, None (20%), is made without a band.
 constexpr int kNoneTolerance = static_cast<int>(kToleranceRows.size()) - 1;
 
-// A colour code text's value is 0x00BBGGRR, red in the lowest byte.
-QColor Swatch(int band, int position) {
-    const QRgb value = ColourValue(SwatchColor(band, position));
-    return QColor(qBlue(value), qGreen(value), qRed(value));
-}
-
 } // namespace
 
 ResistorPicture::ResistorPicture(QWidget* parent) : QWidget(parent) {
@@ -43,8 +40,12 @@ ResistorPicture::ResistorPicture(QWidget* parent) : QWidget(parent) {
 
 void ResistorPicture::SetBands(const BandPositions& bands) {
     bands_ = bands;
-    setAccessibleDescription(QString::fromStdString(BandsDescription(bands)));
+    setAccessibleDescription(Wording::BandsDescription(bands));
     update();
+}
+
+const BandPositions& ResistorPicture::Bands() const {
+    return bands_;
 }
 
 void ResistorPicture::paintEvent(QPaintEvent*) {
@@ -68,7 +69,7 @@ void ResistorPicture::paintEvent(QPaintEvent*) {
         if (band == kToleranceBand && position == kNoneTolerance)
             continue;
         painter.setBrush(position == kNoPosition ? QBrush(Qt::NoBrush)
-                                                 : QBrush(Swatch(band, position)));
+                                                 : QBrush(ToQColor(SwatchColor(band, position))));
         painter.drawRect(kBandLeft[band], body.top(), kBandWidth, body.height());
     }
 }

@@ -5,6 +5,7 @@
 // clicks, and what the controls then show; and the help and about windows
 // its menus open.
 
+#include "appinfo.h"
 #include "bands.h"
 #include "frmresistor.h"
 
@@ -203,7 +204,7 @@ class FrmResistorTest : public QObject {
             {"frmResistor", "Zevodave", {2280, 1920}}, {"frmHelp", "Zevodave Help", {4950, 5085}},
             {"lblHelp", kHelpText, {120, 120, 4695, 4335}}, {"OKButton", "OK", {3600, 4560, 1215, 375}},
             {"frmAbout", "About Zevodave", {5565, 2340}}, {"lblTitle", "Zevodave", {90, 120, 5325, 360}},
-            {"lblVersion", "Version 2.0.2", {120, 480, 5325, 225}},
+            {"lblVersion", "Version " + QString::fromUtf8(zevodave::kVersionText), {120, 480, 5325, 225}},
             {"lblDescription", "Zevodave color code calculation", {120, 720, 5325, 210}},
             {"lblWarning", kWarning, {90, 960, 3735, 1215}}, {"cmdOK", "OK", {4200, 1320, 1245, 345}},
             {"cmdSysInfo", "&System Info...", {4200, 1800, 1245, 345}}};

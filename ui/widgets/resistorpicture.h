@@ -24,6 +24,7 @@ class ResistorPicture : public QWidget {
     // Draws these positions from now on, and names them in the accessible
     // description ("Bands: Yellow, Violet, Red, Gold").
     void SetBands(const BandPositions& bands);
+    const BandPositions& Bands() const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,158 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
+// What the windows share: every kind of sentence worded from the engine's
+// results, the resistor picture as a user sees it, and where a companion
+// window opens.
+
+#include "colour.h"
+#include "learnwindow.h"
+#include "resistorpicture.h"
+#include "textconvert.h"
+#include "wording.h"
+
+#include <QTest>
+
+using namespace zevodave;
+
+namespace {
+
+// "4 7 2 2" as band positions; what follows a ";" is left out.
+BandPositions Bands(const QString& text) {
+    BandPositions bands{};
+    const QStringList numbers = text.section(';', 0, 0).split(' ', Qt::SkipEmptyParts);
+    for (int band = 0; band < kBandCount; ++band)
+        bands[band] = numbers.value(band).toInt();
+    return bands;
+}
+
+} // namespace
+
+class WidgetsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // What is worded from what: bands ("4 7 2 2") for the working and the
+    // description joined by " | ", a typed value for the standard values or
+    // the refusal, a question's bands and the answer typed or chosen for
+    // the feedback. The feedback says the judge's outcome ("Right:", "Not
+    // quite:" or what to do to answer) and the slip it found (the hint).
+    void sentences_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<QString>("expected");
+        const char* rows[][4] = {
+            // clang-format off
+            {"the first band alone", "working", "4 -1 -1 -1", "Yellow 4 | Bands: Yellow, not chosen, not chosen, not chosen"},
+            {"White, in Gigohm", "working", "4 7 9 0", "Yellow 4, Violet 7 give 47 / White multiplies by 1000000000: 47 x 1000000000 = 47000000000 ohm = 47 Gigohm / Brown: +/- 1%, so from 46.53 to 47.47 Gigohm | Bands: Yellow, Violet, White, Brown"},
+            {"one series", "standard", "1.1", "1.1 ohm is in E24"},
+            {"the neighbours in each series, the unit once", "standard", "990", "990 ohm is not a standard value: nearest in E6 680 and 1000, in E12 820 and 1000, in E24 910 and 1000 ohm"},
+            {"zero", "standard", "0", "0 ohm is not a standard value"},
+            {"four figures", "refusal", "4753", "4.753 Kilohm needs 4 significant figures. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
+            {"three figures past the largest E24 value", "refusal", "99.5G", "99.5 Gigohm needs three significant figures: a five-band resistor. Nearest four-band E24 value: 91 Gigohm."},
+            {"finer than the bands", "refusal", "0.015", "0.015 ohm is finer than the smallest step four bands can show, 0.01 ohm."},
+            {"too large", "refusal", "100G", "100 Gigohm is more than four bands can show: the largest value is 99 Gigohm."},
+            {"a comma before three digits", "refusal", "1,000", "A comma followed by three digits could be a decimal sign or a thousands separator: write 1000 or 1k."},
+            {"a tolerance no band shows", "refusal", "4k7 3%", "Four bands show a tolerance of 1, 2, 5, 10 or 20%."},
+            {"no number", "refusal", "k", "No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%."},
+            {"typed right", "typed", "4 7 2 2;4k7", "Right: Yellow 4, Violet 7, Red x 100 = 4.7 Kilohm +/- 5%."},
+            {"typed ten times too big", "typed", "4 7 2 2;47k 5%", "Not quite: you typed 47 Kilohm +/- 5%. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm. Hint: a factor of ten out: the multiplier is one colour off."},
+            {"a third digit", "typed", "4 7 2 2;472 ohm", "Not quite: you typed 472 ohm. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm. Hint: the third band is the multiplier, not a third digit."},
+            {"from the wrong end", "typed", "2 2 3 0;1k3", "Not quite: you typed 1.3 Kilohm. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: read from the wrong end: the tolerance band, set apart, comes last."},
+            {"look-alikes", "typed", "2 2 3 0;32k", "Not quite: you typed 32 Kilohm. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: Orange and Red look alike: band 1 is Red."},
+            {"the tolerance", "typed", "4 7 2 2;4k7 10%", "Not quite: you typed 4.7 Kilohm +/- 10%. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm. Hint: the tolerance band, set apart, is Gold: +/- 5%."},
+            {"no hint", "typed", "4 7 2 2;4.5k", "Not quite: you typed 4.5 Kilohm. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm."},
+            {"ten times too small", "typed", "4 7 2 2;470", "Not quite: you typed 470 ohm. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm. Hint: a factor of ten out: the multiplier is one colour off."},
+            {"a right value with a comma and the tolerance", "typed", "4 7 2 2;4,7k +/- 5%", "Right: Yellow 4, Violet 7, Red x 100 = 4.7 Kilohm +/- 5%."},
+            {"Red read for a Brown tolerance", "typed", "2 2 3 0;22k 2%", "Not quite: you typed 22 Kilohm +/- 2%. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: Red and Brown look alike: band 4 is Brown."},
+            {"Yellow read for Gold", "typed", "4 7 10 2;470k", "Not quite: you typed 470 Kilohm. Yellow 4, Violet 7 give 47; Gold multiplies by 0.1, so 4.7 ohm. Hint: Yellow and Gold look alike: band 3 is Gold."},
+            {"Grey read for Silver", "typed", "1 0 11 2;1G", "Not quite: you typed 1 Gigohm. Brown 1, Black 0 give 10; Silver multiplies by 0.01, so 0.10 ohm. Hint: Grey and Silver look alike: band 3 is Silver."},
+            {"Black for Brown: Black is like no other", "typed", "1 0 2 2;1.1k", "Not quite: you typed 1.1 Kilohm. Brown 1, Black 0 give 10; Red multiplies by 100, so 1.0 Kilohm."},
+            {"a Gold multiplier is no third digit", "typed", "4 7 10 2;4710", "Not quite: you typed 4.71 Kilohm. Yellow 4, Violet 7 give 47; Gold multiplies by 0.1, so 4.7 ohm."},
+            {"nothing read", "typed", "4 7 2 2;seventy", "No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%."},
+            {"chosen right", "chosen", "1 0 10 4;1 0 10 4", "Right: Brown 1, Black 0, Gold x 0.1 = 1.0 ohm +/- 20%."},
+            {"Black first", "chosen", "2 2 3 0;0 2 3 0", "Not quite: you chose Black, Red, Orange, Brown. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: no resistor starts with Black: 22 Kilohm is Red, Red, Orange."},
+            {"a list unchosen", "chosen", "4 7 2 2;4 7 -1 2", "Choose a colour in each of the four lists."},
+            // clang-format on
+        };
+        for (const auto& [name, kind, input, expected] : rows)
+            QTest::newRow(name) << kind << input << expected;
+    }
+    void sentences() {
+        QFETCH(QString, kind);
+        QFETCH(QString, input);
+        QFETCH(QString, expected);
+        const BandPositions question = Bands(input);
+        const std::string answer = input.section(';', 1).toStdString();
+        QString seen;
+        if (kind == "working")
+            seen = Wording::WorkingLines(question).join(" / ") + " | " +
+                   Wording::BandsDescription(question);
+        else if (kind == "standard")
+            seen = Wording::StandardValues(ReadWholeValue(input.toStdString()).value);
+        else if (kind == "refusal")
+            seen = Wording::Refusal(ReadWholeValue(input.toStdString()));
+        else if (kind == "typed")
+            seen = Wording::ReadingFeedback(question, JudgeReading(question, answer));
+        else
+            seen = Wording::ChoiceFeedback(question, Bands(ToQString(answer)),
+                                           JudgeChoice(question, Bands(ToQString(answer))));
+        QCOMPARE(seen, expected);
+    }
+
+    // Every entry of every list has a name a translator is given.
+    void everyColourNamed() {
+        for (int band = 0; band < kBandCount; ++band)
+            for (std::size_t position = 0; position < EntryTexts(band).size(); ++position)
+                QCOMPARE(Wording::EntryName(band, int(position)),
+                         ToQString(EntryTexts(band)[position]));
+    }
+
+    // Across the middle of the picture, the bands a user sees: each chosen
+    // band in its list's colour, in order, the tolerance band set further
+    // apart than the others; nothing for a band not chosen, nor for None.
+    void picture() {
+        ResistorPicture picture;
+        QStringList seen;
+        for (const char* bands : {"4 7 2 2", "0 -1 11 4"}) {
+            picture.SetBands(Bands(bands));
+            const QImage image = picture.grab().toImage();
+            QStringList runs;
+            QList<int> starts, ends;
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor colour = image.pixelColor(x, image.height() / 2);
+                if (!std::ranges::any_of(kColourRows, [&](const ColourRow& row) {
+                        return ToQColor(row.colourCode) == colour;
+                    }))
+                    continue;
+                if (ends.isEmpty() || ends.back() != x - 1)
+                    runs << colour.name(), starts << x, ends << x;
+                ends.back() = x;
+            }
+            seen << runs.join(' ');
+            if (runs.size() == kBandCount)
+                QVERIFY(starts[3] - ends[2] >
+                        2 * std::max(starts[1] - ends[0], starts[2] - ends[1]));
+        }
+        QCOMPARE(seen.join(" / "), "#ffff00 #ff00ff #ff0000 #ffffc0 / #000000 #e0e0e0");
+    }
+
+    // Beside the main window on a 1600 x 900 screen: right, left, else
+    // wholly on the screen on the side with more room; never below it.
+    void besidePosition() {
+        // clang-format off
+        const std::tuple<const char*, QRect, QSize, QPoint> rows[] = {
+            {"right when it has room", {0, 0, 300, 300}, {400, 300}, {300, 0}},
+            {"left when only it has room", {1300, 100, 300, 300}, {400, 300}, {900, 100}},
+            {"neither: left has more", {700, 0, 400, 300}, {800, 300}, {0, 0}},
+            {"neither: right has more", {400, 0, 600, 300}, {700, 300}, {900, 0}},
+            {"wider than the screen", {0, 0, 300, 300}, {2000, 300}, {0, 0}},
+            {"up from the bottom", {0, 700, 300, 300}, {400, 500}, {300, 400}}};
+        // clang-format on
+        for (const auto& [name, anchor, frame, expected] : rows)
+            QVERIFY2(BesidePosition(anchor, frame, {0, 0, 1600, 900}) == expected, name);
+    }
+};
+
+QTEST_MAIN(WidgetsTest)
+#include "widgets_test.moc"

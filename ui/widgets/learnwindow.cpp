@@ -1,0 +1,53 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
+#include "learnwindow.h"
+
+#include "appinfo.h"
+#include "textconvert.h"
+
+#include <QCoreApplication>
+#include <QDialog>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace zevodave {
+
+void SetUpLearnWindow(QDialog* window, const QString& name, const QString& title,
+                      LearnWindowKind kind) {
+    window->setObjectName(name);
+    window->setWindowTitle(
+        QCoreApplication::translate("LearnWindow", "%1 %2", "program and window title")
+            .arg(ToQString(kAppTitle), title));
+    if (kind == LearnWindowKind::Companion)
+        window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                               Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+}
+
+QPoint BesidePosition(const QRect& anchor, const QSize& frame, const QRect& screen) {
+    const int right = anchor.x() + anchor.width();
+    const int left = anchor.x() - frame.width();
+    const int screenEnd = screen.x() + screen.width();
+    int x = right;
+    if (right + frame.width() > screenEnd) {
+        // Where neither side has room, the side with more, pushed back onto
+        // the screen; a window wider than the screen keeps its left edge.
+        const bool leftHasMore = anchor.x() - screen.x() > screenEnd - right;
+        x = left >= screen.x() || leftHasMore ? std::max(left, screen.x())
+                                              : std::max(screenEnd - frame.width(), screen.x());
+    }
+    const int y =
+        std::max(std::min(anchor.y(), screen.y() + screen.height() - frame.height()), screen.y());
+    return {x, y};
+}
+
+void PlaceBeside(QWidget* window, const QWidget* anchor) {
+    const QRect frame = anchor->frameGeometry();
+    const QSize border = frame.size() - anchor->size();
+    window->move(
+        BesidePosition(frame, window->size() + border, anchor->screen()->availableGeometry()));
+}
+
+} // namespace zevodave

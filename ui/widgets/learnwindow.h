@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// What the Learn windows share: how each is set up, and where a companion
+// of the main window opens.
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QDialog;
+class QString;
+class QWidget;
+
+namespace zevodave {
+
+enum class LearnWindowKind {
+    // Works with the main window: off the task bar, a fixed border with a
+    // close box only.
+    Companion,
+    // A window of its own on the task bar, which keeps the program running.
+    OwnWindow,
+};
+
+// Names the window, captions it "Zevodave <title>" and has it destroyed
+// when closed.
+void SetUpLearnWindow(QDialog* window, const QString& name, const QString& title,
+                      LearnWindowKind kind);
+
+// Where a window whose frame is `frame` big opens beside the frame `anchor`:
+// to its right when the screen has room there, else to its left, else
+// wholly on the screen as near to it as it can, at the anchor's height as
+// far as the screen allows.
+QPoint BesidePosition(const QRect& anchor, const QSize& frame, const QRect& screen);
+
+// Moves a window not yet shown beside another on its screen, its frame
+// taken to be as thick as the other's.
+void PlaceBeside(QWidget* window, const QWidget* anchor);
+
+} // namespace zevodave

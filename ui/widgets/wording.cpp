@@ -1,0 +1,312 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
+#include "wording.h"
+
+#include "standardvalues.h"
+#include "textconvert.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <array>
+
+namespace zevodave {
+
+namespace {
+
+// Every colour name the band tables give, so that translators find them;
+// the engine's English name looks its translation up here.
+constexpr std::array kColourNames{
+    QT_TRANSLATE_NOOP("Colour", "Black"),  QT_TRANSLATE_NOOP("Colour", "Brown"),
+    QT_TRANSLATE_NOOP("Colour", "Red"),    QT_TRANSLATE_NOOP("Colour", "Orange"),
+    QT_TRANSLATE_NOOP("Colour", "Yellow"), QT_TRANSLATE_NOOP("Colour", "Green"),
+    QT_TRANSLATE_NOOP("Colour", "Blue"),   QT_TRANSLATE_NOOP("Colour", "Violet"),
+    QT_TRANSLATE_NOOP("Colour", "Grey"),   QT_TRANSLATE_NOOP("Colour", "White"),
+    QT_TRANSLATE_NOOP("Colour", "Gold"),   QT_TRANSLATE_NOOP("Colour", "Silver"),
+    QT_TRANSLATE_NOOP("Colour", "None"),
+};
+
+// A number followed by each unit, ohm to Gigohm.
+constexpr std::array<const char*, kUnitCount> kUnitTemplates{
+    QT_TRANSLATE_NOOP("Wording", "%1 ohm"),
+    QT_TRANSLATE_NOOP("Wording", "%1 Kilohm"),
+    QT_TRANSLATE_NOOP("Wording", "%1 Megohm"),
+    QT_TRANSLATE_NOOP("Wording", "%1 Gigohm"),
+};
+
+// The digit bands give two significant figures; more need a five-band part.
+constexpr std::size_t kFiveBandFigures = 3;
+
+} // namespace
+
+QString Wording::Colour(std::string_view entry) {
+    // A name missing here would show as nothing: every list shows its names.
+    const auto name = std::ranges::find(kColourNames, entry);
+    return name == kColourNames.end() ? QString() : QCoreApplication::translate("Colour", *name);
+}
+
+QString Wording::EntryName(int band, int position) {
+    return Colour(EntryTexts(band)[position]);
+}
+
+QString Wording::Number(const Decimal& value, int unit) {
+    return ToQString(NumberText(value, unit));
+}
+
+QString Wording::InUnit(const QString& number, int unit) {
+    return tr(kUnitTemplates[unit]).arg(number);
+}
+
+QString Wording::Value(const Decimal& value) {
+    const int unit = UnitOf(value);
+    return InUnit(Number(value, unit), unit);
+}
+
+namespace {
+
+enum class Join { And, Or };
+
+// Items in a sentence: "a", "a and b", "a, b and c".
+QString ListOf(const QStringList& items, Join join) {
+    QString text = items.value(0);
+    for (qsizetype i = 1; i < items.size(); ++i) {
+        const bool last = i + 1 == items.size();
+        const QString joined = !last               ? Wording::tr("%1, %2")
+                               : join == Join::And ? Wording::tr("%1 and %2")
+                                                   : Wording::tr("%1 or %2");
+        text = joined.arg(text, items[i]);
+    }
+    return text;
+}
+
+// The bands named in order, each by its list's entry: "Yellow, Violet, Red".
+QString Names(const BandPositions& bands, int count) {
+    QStringList names;
+    for (int band = 0; band < count; ++band)
+        names << Wording::EntryName(band, bands[band]);
+    return names.join(Wording::tr(", "));
+}
+
+// A digit band as the working reads it: "Yellow 4".
+QString Figure(const BandPositions& bands, int band) {
+    return Wording::tr("%1 %2", "a colour and its digit")
+        .arg(Wording::EntryName(band, bands[band]))
+        .arg(bands[band]);
+}
+
+QString Factor(int multiplier) {
+    return Wording::Number(MultiplierFactor(multiplier), 0);
+}
+
+QString Figures(const BandPositions& bands) {
+    return Wording::tr("%1, %2 give %3")
+        .arg(Figure(bands, kFirstDigitBand), Figure(bands, kSecondDigitBand))
+        .arg(BandNumber(bands));
+}
+
+QString WithTolerance(const QString& value, int tolerance) {
+    return tolerance == kNoPosition
+               ? value
+               : Wording::tr("%1 +/- %2%").arg(value).arg(kToleranceRows[tolerance].percent);
+}
+
+} // namespace
+
+QStringList Wording::WorkingLines(const BandPositions& bands) {
+    const auto [first, second, multiplier, tolerance] = bands;
+    if (first == kNoPosition)
+        return {};
+    if (second == kNoPosition)
+        return {Figure(bands, kFirstDigitBand)};
+    QStringList lines{Figures(bands)};
+
+    const std::optional<Decimal> value = BandValue(bands);
+    if (!value)
+        return lines;
+    const QString name = EntryName(kMultiplierBand, multiplier);
+    const QString inOhm = InUnit(Number(*value, 0), 0);
+    const QString inUnit = Value(*value);
+    const QString number = QString::number(BandNumber(bands));
+    // The value again in its own unit where that is not ohm.
+    lines << (inUnit == inOhm ? tr("%1 multiplies by %2: %3 x %2 = %4")
+                                    .arg(name, Factor(multiplier), number, inOhm)
+                              : tr("%1 multiplies by %2: %3 x %2 = %4 = %5")
+                                    .arg(name, Factor(multiplier), number, inOhm, inUnit));
+
+    if (tolerance == kNoPosition)
+        return lines;
+    const auto [low, high] = ToleranceBounds(bands);
+    const int unit = UnitOf(*value);
+    lines << tr("%1: +/- %2%, so from %3 to %4")
+                 .arg(EntryName(kToleranceBand, tolerance))
+                 .arg(kToleranceRows[tolerance].percent)
+                 .arg(Number(low, unit), InUnit(Number(high, unit), unit));
+    return lines;
+}
+
+QString Wording::BandsDescription(const BandPositions& bands) {
+    QStringList names;
+    for (int band = 0; band < kBandCount; ++band)
+        names << (bands[band] == kNoPosition ? tr("not chosen") : EntryName(band, bands[band]));
+    return tr("Bands: %1").arg(names.join(tr(", ")));
+}
+
+QString Wording::StandardValues(const Decimal& value) {
+    QStringList holding;
+    for (std::size_t series = 0; series < kSeries.size(); ++series) {
+        if (InSeries(static_cast<int>(series), value))
+            holding << ToQString(kSeries[series].name);
+    }
+    if (!holding.isEmpty())
+        return tr("%1 is in %2").arg(Value(value), ListOf(holding, Join::And));
+    if (Normalized(value).digits.empty())
+        return tr("%1 is not a standard value").arg(Value(value));
+
+    // The unit is written once, after the last number.
+    const int unit = UnitOf(value);
+    QStringList nearest;
+    for (std::size_t series = 0; series < kSeries.size(); ++series) {
+        const auto neighbour = [&](Direction direction) {
+            return Number(SeriesNeighbour(static_cast<int>(series), value, direction), unit);
+        };
+        const QString above = neighbour(Direction::Up);
+        nearest << tr("in %1 %2 and %3")
+                       .arg(ToQString(kSeries[series].name), neighbour(Direction::Down),
+                            series + 1 == kSeries.size() ? InUnit(above, unit) : above);
+    }
+    return tr("%1 is not a standard value: nearest %2").arg(Value(value), nearest.join(tr(", ")));
+}
+
+QString Wording::Refusal(const ValueReading& reading) {
+    const Decimal& value = reading.value;
+    switch (reading.refusal) {
+    case Refusal::None:
+        return {};
+    case Refusal::NoNumber:
+        return tr("No value found: type a number with an optional unit and tolerance, such as "
+                  "4k7, 4.7 Kilohm or 4700 5%.");
+    case Refusal::CommaThousands:
+        return tr("A comma followed by three digits could be a decimal sign or a thousands "
+                  "separator: write 1000 or 1k.");
+    case Refusal::Tolerance: {
+        QStringList percents;
+        for (const ToleranceRow& row : kToleranceRows)
+            percents << QString::number(row.percent);
+        return tr("Four bands show a tolerance of %1%.").arg(ListOf(percents, Join::Or));
+    }
+    case Refusal::TooLarge:
+        return tr("%1 is more than four bands can show: the largest value is %2.")
+            .arg(Value(value), Value(LargestBandValue()));
+    case Refusal::TooManyFigures: {
+        const std::size_t figures = value.digits.size();
+        const int unit = UnitOf(value);
+        const QString needs =
+            figures == kFiveBandFigures
+                ? tr("%1 needs three significant figures: a five-band resistor.").arg(Value(value))
+                : tr("%1 needs %2 significant figures.").arg(Value(value)).arg(figures);
+        const QString nearest = reading.above ? tr("Nearest four-band E24 values: %1 and %2.")
+                                                    .arg(Number(reading.below, unit),
+                                                         InUnit(Number(*reading.above, unit), unit))
+                                              : tr("Nearest four-band E24 value: %1.")
+                                                    .arg(InUnit(Number(reading.below, unit), unit));
+        return tr("%1 %2", "two sentences").arg(needs, nearest);
+    }
+    case Refusal::TooFine:
+        return tr("%1 is finer than the smallest step four bands can show, %2.")
+            .arg(Value(value), Value(SmallestBandStep()));
+    }
+    return {};
+}
+
+QString Wording::Question(const BandPositions& question) {
+    return WithTolerance(Value(*BandValue(question)), question[kToleranceBand]);
+}
+
+namespace {
+
+// The hint for a slip, or nothing.
+QString Hint(const BandPositions& question, const Verdict& verdict) {
+    const int band = verdict.slipBand;
+    switch (verdict.slip) {
+    case Slip::None:
+        return {};
+    case Slip::ThirdDigit:
+        return Wording::tr("Hint: the third band is the multiplier, not a third digit.");
+    case Slip::MultiplierOff:
+        return Wording::tr("Hint: a factor of ten out: the multiplier is one colour off.");
+    case Slip::Reversed:
+        return Wording::tr(
+            "Hint: read from the wrong end: the tolerance band, set apart, comes last.");
+    case Slip::LookAlike:
+        return Wording::tr("Hint: %1 and %2 look alike: band %3 is %2.")
+            .arg(Wording::EntryName(band, verdict.slipPosition),
+                 Wording::EntryName(band, question[band]))
+            .arg(band + 1);
+    case Slip::Tolerance:
+        return Wording::tr("Hint: the tolerance band, set apart, is %1: +/- %2%.")
+            .arg(Wording::EntryName(band, question[band]))
+            .arg(kToleranceRows[question[band]].percent);
+    case Slip::BlackFirst:
+        return Wording::tr("Hint: no resistor starts with Black: %1 is %2.")
+            .arg(Wording::Value(*BandValue(question)), Names(question, kToleranceBand));
+    }
+    return {};
+}
+
+// What a wrong answer is told after what the student gave: the right value
+// worked out, and the hint.
+QString Wrong(const QString& gave, const BandPositions& question, const Verdict& verdict) {
+    const int multiplier = question[kMultiplierBand];
+    const QString explanation =
+        Wording::tr("%1; %2 multiplies by %3, so %4.")
+            .arg(Figures(question), Wording::EntryName(kMultiplierBand, multiplier),
+                 Factor(multiplier), Wording::Value(*BandValue(question)));
+    const QString hint = Hint(question, verdict);
+    const QString told = Wording::tr("%1 %2", "two sentences").arg(gave, explanation);
+    return hint.isEmpty() ? told : Wording::tr("%1 %2", "two sentences").arg(told, hint);
+}
+
+QString Right(const BandPositions& question) {
+    const int multiplier = question[kMultiplierBand];
+    return Wording::tr("Right: %1, %2, %3 x %4 = %5.")
+        .arg(Figure(question, kFirstDigitBand), Figure(question, kSecondDigitBand),
+             Wording::EntryName(kMultiplierBand, multiplier), Factor(multiplier),
+             Wording::Question(question));
+}
+
+} // namespace
+
+QString Wording::ReadingFeedback(const BandPositions& question, const Verdict& verdict) {
+    const ValueReading& reading = verdict.reading;
+    switch (verdict.outcome) {
+    case Outcome::Right:
+        return Right(question);
+    case Outcome::Unanswered:
+        return Refusal(reading);
+    case Outcome::Wrong:
+        break;
+    }
+    return Wrong(
+        tr("Not quite: you typed %1.").arg(WithTolerance(Value(reading.value), reading.tolerance)),
+        question, verdict);
+}
+
+QString Wording::ChoiceFeedback(const BandPositions& question, const BandPositions& chosen,
+                                const Verdict& verdict) {
+    switch (verdict.outcome) {
+    case Outcome::Right:
+        return Right(question);
+    case Outcome::Unanswered:
+        return tr("Choose a colour in each of the four lists.");
+    case Outcome::Wrong:
+        break;
+    }
+    return Wrong(tr("Not quite: you chose %1.").arg(Names(chosen, kBandCount)), question, verdict);
+}
+
+QString Wording::Score(int right, int answered) {
+    return tr("%1 of %2 right").arg(right).arg(answered);
+}
+
+} // namespace zevodave

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+// Every sentence the windows show about a resistor, worded here from what the
+// engine worked out: colours, exact numbers, which refusal, which slip. Each
+// sentence is one translatable template with numbered placeholders, so a
+// language can put the pieces in its own order.
+
+#include "practice.h"
+#include "wholevalue.h"
+
+#include <QCoreApplication>
+#include <QString>
+#include <QStringList>
+
+#include <string_view>
+
+namespace zevodave {
+
+class Wording {
+    Q_DECLARE_TR_FUNCTIONS(Wording)
+
+  public:
+    // A colour's name as a list entry or a sentence shows it ("Yellow"),
+    // from the engine's English name.
+    static QString Colour(std::string_view entry);
+    // The name of a band's entry at a position: "Gold" for the tolerance
+    // band's position 2.
+    static QString EntryName(int band, int position);
+
+    // A number in a unit (0 ohm to 3 Gigohm): "4.7" for 4700 ohm in Kilohm.
+    // Every number in a sentence is written by this one function.
+    static QString Number(const Decimal& value, int unit);
+    // A number already written, followed by a unit: "4.7 Kilohm".
+    static QString InUnit(const QString& number, int unit);
+    // A value in its own unit: "4.7 Kilohm", "0.47 ohm".
+    static QString Value(const Decimal& value);
+
+    // The working as far as the chosen bands take it, one line each:
+    //   "Yellow 4, Violet 7 give 47"
+    //   "Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm"
+    //   "Gold: +/- 5%, so from 4.465 to 4.935 Kilohm"
+    static QStringList WorkingLines(const BandPositions& bands);
+    // The bands as a screen reader hears them: "Bands: Yellow, Violet, Red,
+    // Gold", with "not chosen" where nothing is.
+    static QString BandsDescription(const BandPositions& bands);
+    // Which series hold a value, or its neighbours in each when none does.
+    static QString StandardValues(const Decimal& value);
+    // Why a whole value's text chose no bands; empty when it did.
+    static QString Refusal(const ValueReading& reading);
+
+    // A Practice question's value and tolerance: "4.7 Kilohm +/- 5%".
+    static QString Question(const BandPositions& question);
+    // What the judge said of a typed answer or of the bands chosen.
+    static QString ReadingFeedback(const BandPositions& question, const Verdict& verdict);
+    static QString ChoiceFeedback(const BandPositions& question, const BandPositions& chosen,
+                                  const Verdict& verdict);
+    static QString Score(int right, int answered);
+};
+
+} // namespace zevodave
