@@ -35,7 +35,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <limits>
-#include <string_view>
 
 namespace zevodave {
 

@@ -39,7 +39,7 @@ void AddRow(QFormLayout* form, const QString& text, const QString& name, QWidget
 } // namespace
 
 frmPractice::frmPractice(unsigned seed) : random(SeededSource(seed)) {
-    SetUpLearnWindow(this, "frmPractice", tr("Practice"), LearnWindowKind::OwnWindow);
+    SetUpLearnWindow(this, "frmPractice", tr("%1 Practice"), LearnWindowKind::OwnWindow);
     CreateControls();
     ShowScore();
     NextQuestion();

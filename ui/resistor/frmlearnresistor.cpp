@@ -43,7 +43,7 @@ QPushButton* NewButton(const QString& name, const QString& text) {
 } // namespace
 
 frmLearnResistor::frmLearnResistor(QWidget* parent) : QDialog(parent) {
-    SetUpLearnWindow(this, "frmLearnResistor", tr("Resistor"), LearnWindowKind::Companion);
+    SetUpLearnWindow(this, "frmLearnResistor", tr("%1 Resistor"), LearnWindowKind::Companion);
     CreateControls();
 }
 

@@ -6,7 +6,6 @@
 #include "appinfo.h"
 #include "textconvert.h"
 
-#include <QCoreApplication>
 #include <QDialog>
 #include <QScreen>
 
@@ -14,12 +13,10 @@
 
 namespace zevodave {
 
-void SetUpLearnWindow(QDialog* window, const QString& name, const QString& title,
+void SetUpLearnWindow(QDialog* window, const QString& name, const QString& caption,
                       LearnWindowKind kind) {
     window->setObjectName(name);
-    window->setWindowTitle(
-        QCoreApplication::translate("LearnWindow", "%1 %2", "program and window title")
-            .arg(ToQString(kAppTitle), title));
+    window->setWindowTitle(caption.arg(ToQString(kAppTitle)));
     if (kind == LearnWindowKind::Companion)
         window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);

@@ -23,9 +23,9 @@ enum class LearnWindowKind {
     OwnWindow,
 };
 
-// Names the window, captions it "Zevodave <title>" and has it destroyed
-// when closed.
-void SetUpLearnWindow(QDialog* window, const QString& name, const QString& title,
+// Names the window, captions it with the program's title in place of the
+// caption's %1 ("%1 Resistor") and has it destroyed when closed.
+void SetUpLearnWindow(QDialog* window, const QString& name, const QString& caption,
                       LearnWindowKind kind);
 
 // Where a window whose frame is `frame` big opens beside the frame `anchor`:

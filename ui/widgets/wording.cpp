@@ -6,8 +6,6 @@
 #include "standardvalues.h"
 #include "textconvert.h"
 
-#include <QByteArray>
-
 #include <algorithm>
 #include <array>
 
@@ -15,35 +13,22 @@ namespace zevodave {
 
 namespace {
 
-// Every colour name the band tables give, so that translators find them;
-// the engine's English name looks its translation up here.
-constexpr std::array kColourNames{
-    QT_TRANSLATE_NOOP("Colour", "Black"),  QT_TRANSLATE_NOOP("Colour", "Brown"),
-    QT_TRANSLATE_NOOP("Colour", "Red"),    QT_TRANSLATE_NOOP("Colour", "Orange"),
-    QT_TRANSLATE_NOOP("Colour", "Yellow"), QT_TRANSLATE_NOOP("Colour", "Green"),
-    QT_TRANSLATE_NOOP("Colour", "Blue"),   QT_TRANSLATE_NOOP("Colour", "Violet"),
-    QT_TRANSLATE_NOOP("Colour", "Grey"),   QT_TRANSLATE_NOOP("Colour", "White"),
-    QT_TRANSLATE_NOOP("Colour", "Gold"),   QT_TRANSLATE_NOOP("Colour", "Silver"),
-    QT_TRANSLATE_NOOP("Colour", "None"),
-};
-
-// A number followed by each unit, ohm to Gigohm.
-constexpr std::array<const char*, kUnitCount> kUnitTemplates{
-    QT_TRANSLATE_NOOP("Wording", "%1 ohm"),
-    QT_TRANSLATE_NOOP("Wording", "%1 Kilohm"),
-    QT_TRANSLATE_NOOP("Wording", "%1 Megohm"),
-    QT_TRANSLATE_NOOP("Wording", "%1 Gigohm"),
-};
-
 // The digit bands give two significant figures; more need a five-band part.
 constexpr std::size_t kFiveBandFigures = 3;
 
 } // namespace
 
 QString Wording::Colour(std::string_view entry) {
+    // Every colour name the band tables give, so that translators find them.
     // A name missing here would show as nothing: every list shows its names.
-    const auto name = std::ranges::find(kColourNames, entry);
-    return name == kColourNames.end() ? QString() : QCoreApplication::translate("Colour", *name);
+    static constexpr std::array kNames{
+        QT_TR_NOOP("Black"),  QT_TR_NOOP("Brown"), QT_TR_NOOP("Red"),  QT_TR_NOOP("Orange"),
+        QT_TR_NOOP("Yellow"), QT_TR_NOOP("Green"), QT_TR_NOOP("Blue"), QT_TR_NOOP("Violet"),
+        QT_TR_NOOP("Grey"),   QT_TR_NOOP("White"), QT_TR_NOOP("Gold"), QT_TR_NOOP("Silver"),
+        QT_TR_NOOP("None"),
+    };
+    const auto name = std::ranges::find(kNames, entry);
+    return name == kNames.end() ? QString() : tr(*name);
 }
 
 QString Wording::EntryName(int band, int position) {
@@ -55,7 +40,13 @@ QString Wording::Number(const Decimal& value, int unit) {
 }
 
 QString Wording::InUnit(const QString& number, int unit) {
-    return tr(kUnitTemplates[unit]).arg(number);
+    static constexpr std::array<const char*, kUnitCount> kTemplates{
+        QT_TR_NOOP("%1 ohm"),
+        QT_TR_NOOP("%1 Kilohm"),
+        QT_TR_NOOP("%1 Megohm"),
+        QT_TR_NOOP("%1 Gigohm"),
+    };
+    return tr(kTemplates[unit]).arg(number);
 }
 
 QString Wording::Value(const Decimal& value) {
@@ -90,9 +81,7 @@ QString Names(const BandPositions& bands, int count) {
 
 // A digit band as the working reads it: "Yellow 4".
 QString Figure(const BandPositions& bands, int band) {
-    return Wording::tr("%1 %2", "a colour and its digit")
-        .arg(Wording::EntryName(band, bands[band]))
-        .arg(bands[band]);
+    return Wording::tr("%1 %2").arg(Wording::EntryName(band, bands[band])).arg(bands[band]);
 }
 
 QString Factor(int multiplier) {
@@ -210,7 +199,7 @@ QString Wording::Refusal(const ValueReading& reading) {
                                                          InUnit(Number(*reading.above, unit), unit))
                                               : tr("Nearest four-band E24 value: %1.")
                                                     .arg(InUnit(Number(reading.below, unit), unit));
-        return tr("%1 %2", "two sentences").arg(needs, nearest);
+        return needs + ' ' + nearest;
     }
     case Refusal::TooFine:
         return tr("%1 is finer than the smallest step four bands can show, %2.")
@@ -263,8 +252,7 @@ QString Wrong(const QString& gave, const BandPositions& question, const Verdict&
             .arg(Figures(question), Wording::EntryName(kMultiplierBand, multiplier),
                  Factor(multiplier), Wording::Value(*BandValue(question)));
     const QString hint = Hint(question, verdict);
-    const QString told = Wording::tr("%1 %2", "two sentences").arg(gave, explanation);
-    return hint.isEmpty() ? told : Wording::tr("%1 %2", "two sentences").arg(told, hint);
+    return QStringList{gave, explanation, hint}.join(' ').trimmed();
 }
 
 QString Right(const BandPositions& question) {
