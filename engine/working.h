@@ -58,8 +58,8 @@ int BandNumber(const BandPositions& bands);
 // What the multiplier band multiplies by: 100 for Red, 0.1 for Gold.
 Decimal MultiplierFactor(int position);
 
-// The lowest and highest value the tolerance allows, exactly ("4465" x 10^-3
-// and "4935" x 10^-3 for 4.7 Kilohm +/- 5%); all four bands must be chosen.
+// The lowest and highest value the tolerance allows, exactly (4465 and 4935
+// ohm for 4.7 Kilohm +/- 5%); all four bands must be chosen.
 std::pair<Decimal, Decimal> ToleranceBounds(const BandPositions& bands);
 
 // The unit a value is written in, in thousands: 0 ohm, 1 Kilohm, 2 Megohm,

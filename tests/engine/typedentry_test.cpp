@@ -29,7 +29,7 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
         // Beyond a double's range: infinite or zero, never a wrong number.
         {"1e400", kInfinity}, {"-1e400", -kInfinity}, {std::string(400, '9'), kInfinity},
         {"&H" + std::string(300, 'F'), kInfinity}, {"1e99999999999999999999", kInfinity},
-        {"1e-400", 0}, {"1" + std::string(500, '0') + "e-500", 1},
+        {"1e-400", 0}, {std::string(400, '0') + "1e-400", 0}, {"1" + std::string(500, '0') + "e-500", 1},
         {"0." + std::string(400, '0') + "1e401", 1}};
     // clang-format on
     for (const auto& [text, number] : cases)

@@ -15,7 +15,6 @@
 #include "textconvert.h"
 #include "twips.h"
 #include "typedentry.h"
-#include "wording.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -171,8 +170,7 @@ void frmResistor::CreateMenus() {
 void frmResistor::Form_Load() {
     for (int band = 0; band < kBandCount; ++band) {
         QComboBox* list = cboBand[band];
-        for (std::size_t position = 0; position < EntryTexts(band).size(); ++position)
-            list->addItem(Wording::EntryName(band, static_cast<int>(position)));
+        FillBandList(list, band);
         list->setCurrentIndex(kNoPosition);
         // Clearing the position clears the text area too, so the starting
         // text goes in after it.
@@ -258,15 +256,18 @@ BandPositions frmResistor::Bands() const {
     return bands;
 }
 
-// The focus stays where the user left it in this window: the choice was
-// made in another.
+// The focus moves on from the last band chosen, as that choice made here
+// would have moved it.
 void frmResistor::SetBands(const BandPositions& bands) {
+    int last = kNoPosition;
     for (int band = 0; band < kBandCount; ++band) {
         if (bands[band] == kNoPosition)
             continue;
         cboBand[band]->setCurrentIndex(bands[band]);
         ShowChoice(band);
+        last = band;
     }
+    cboBand[NextBand(last)]->setFocus();
     ShowResult();
 }
 
@@ -349,10 +350,9 @@ void frmResistor::mnuHelpHelp_Click() {
 // The Resistor window shows this window's bands and chooses them here.
 void frmResistor::mnuLearnResistor_Click() {
     ShowSingle(resistorWindow, [this] {
-        auto* window = new frmLearnResistor(this);
+        auto* window = new frmLearnResistor(Bands(), this);
         connect(this, &frmResistor::BandsChanged, window, &frmLearnResistor::ShowBands);
         connect(window, &frmLearnResistor::BandsChosen, this, &frmResistor::SetBands);
-        window->ShowBands(Bands());
         PlaceBeside(window, this);
         return window;
     });

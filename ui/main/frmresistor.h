@@ -33,8 +33,8 @@ class frmResistor : public QMainWindow {
     ~frmResistor() override;
 
   public slots:
-    // Chooses every band with a position at once, as the user would, and
-    // shows the result once; kNoPosition leaves a band as it is.
+    // Chooses every band with a position at once, as choices in the lists
+    // would, and shows the result once; kNoPosition leaves a band as it is.
     void SetBands(const BandPositions& bands);
 
   signals:

@@ -42,9 +42,10 @@ QPushButton* NewButton(const QString& name, const QString& text) {
 
 } // namespace
 
-frmLearnResistor::frmLearnResistor(QWidget* parent) : QDialog(parent) {
+frmLearnResistor::frmLearnResistor(const BandPositions& bands, QWidget* parent) : QDialog(parent) {
     SetUpLearnWindow(this, "frmLearnResistor", tr("%1 Resistor"), LearnWindowKind::Companion);
     CreateControls();
+    ShowBands(bands);
 }
 
 void frmLearnResistor::CreateControls() {

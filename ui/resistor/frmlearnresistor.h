@@ -26,11 +26,11 @@ class frmLearnResistor : public QDialog {
     Q_OBJECT
 
   public:
-    explicit frmLearnResistor(QWidget* parent = nullptr);
+    // Shows `bands` until it is given others.
+    explicit frmLearnResistor(const BandPositions& bands, QWidget* parent = nullptr);
 
   public slots:
-    // Shows these bands: the picture, the working, the standard values. The
-    // window that opens this one gives it the first bands to show.
+    // Shows these bands: the picture, the working, the standard values.
     void ShowBands(const BandPositions& bands);
 
   signals:

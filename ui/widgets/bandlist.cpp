@@ -9,6 +9,11 @@
 
 namespace zevodave {
 
+void FillBandList(QComboBox* list, int band) {
+    for (std::size_t position = 0; position < EntryTexts(band).size(); ++position)
+        list->addItem(Wording::EntryName(band, static_cast<int>(position)));
+}
+
 void PaintBandList(QComboBox* list, int band, int position) {
     const QColor swatch = ToQColor(SwatchColor(band, position));
     const QColor ink = ToQColor(TextColor(band, position));
@@ -23,8 +28,7 @@ void PaintBandList(QComboBox* list, int band, int position) {
 BandList::BandList(int band, const QString& name, const QString& description) {
     setObjectName(name);
     setAccessibleDescription(description);
-    for (std::size_t position = 0; position < EntryTexts(band).size(); ++position)
-        addItem(Wording::EntryName(band, static_cast<int>(position)));
+    FillBandList(this, band);
     setCurrentIndex(kNoPosition);
     connect(this, &QComboBox::currentIndexChanged, this, [this, band](int position) {
         if (position == kNoPosition)

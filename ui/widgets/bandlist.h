@@ -8,6 +8,9 @@
 
 namespace zevodave {
 
+// Fills a list with a band's colours, in the band's order, by name.
+void FillBandList(QComboBox* list, int band);
+
 // Paints a closed list in the swatch of a band's colour, text area and
 // button alike, with text that stays readable on it.
 void PaintBandList(QComboBox* list, int band, int position);

@@ -14,7 +14,7 @@ namespace zevodave {
 namespace {
 
 // The digit bands give two significant figures; more need a five-band part.
-constexpr std::size_t kFiveBandFigures = 3;
+constexpr long long kFiveBandFigures = 3;
 
 } // namespace
 
@@ -37,6 +37,10 @@ QString Wording::EntryName(int band, int position) {
 
 QString Wording::Number(const Decimal& value, int unit) {
     return ToQString(NumberText(value, unit));
+}
+
+QString Wording::Number(long long whole) {
+    return Number({std::to_string(whole), 0}, 0);
 }
 
 QString Wording::InUnit(const QString& number, int unit) {
@@ -81,7 +85,8 @@ QString Names(const BandPositions& bands, int count) {
 
 // A digit band as the working reads it: "Yellow 4".
 QString Figure(const BandPositions& bands, int band) {
-    return Wording::tr("%1 %2").arg(Wording::EntryName(band, bands[band])).arg(bands[band]);
+    return Wording::tr("%1 %2").arg(Wording::EntryName(band, bands[band]),
+                                    Wording::Number(bands[band]));
 }
 
 QString Factor(int multiplier) {
@@ -90,14 +95,15 @@ QString Factor(int multiplier) {
 
 QString Figures(const BandPositions& bands) {
     return Wording::tr("%1, %2 give %3")
-        .arg(Figure(bands, kFirstDigitBand), Figure(bands, kSecondDigitBand))
-        .arg(BandNumber(bands));
+        .arg(Figure(bands, kFirstDigitBand), Figure(bands, kSecondDigitBand),
+             Wording::Number(BandNumber(bands)));
 }
 
 QString WithTolerance(const QString& value, int tolerance) {
     return tolerance == kNoPosition
                ? value
-               : Wording::tr("%1 +/- %2%").arg(value).arg(kToleranceRows[tolerance].percent);
+               : Wording::tr("%1 +/- %2%")
+                     .arg(value, Wording::Number(kToleranceRows[tolerance].percent));
 }
 
 } // namespace
@@ -116,7 +122,7 @@ QStringList Wording::WorkingLines(const BandPositions& bands) {
     const QString name = EntryName(kMultiplierBand, multiplier);
     const QString inOhm = InUnit(Number(*value, 0), 0);
     const QString inUnit = Value(*value);
-    const QString number = QString::number(BandNumber(bands));
+    const QString number = Number(BandNumber(bands));
     // The value again in its own unit where that is not ohm.
     lines << (inUnit == inOhm ? tr("%1 multiplies by %2: %3 x %2 = %4")
                                     .arg(name, Factor(multiplier), number, inOhm)
@@ -128,9 +134,9 @@ QStringList Wording::WorkingLines(const BandPositions& bands) {
     const auto [low, high] = ToleranceBounds(bands);
     const int unit = UnitOf(*value);
     lines << tr("%1: +/- %2%, so from %3 to %4")
-                 .arg(EntryName(kToleranceBand, tolerance))
-                 .arg(kToleranceRows[tolerance].percent)
-                 .arg(Number(low, unit), InUnit(Number(high, unit), unit));
+                 .arg(EntryName(kToleranceBand, tolerance),
+                      Number(kToleranceRows[tolerance].percent), Number(low, unit),
+                      InUnit(Number(high, unit), unit));
     return lines;
 }
 
@@ -181,25 +187,35 @@ QString Wording::Refusal(const ValueReading& reading) {
     case Refusal::Tolerance: {
         QStringList percents;
         for (const ToleranceRow& row : kToleranceRows)
-            percents << QString::number(row.percent);
+            percents << Number(row.percent);
         return tr("Four bands show a tolerance of %1%.").arg(ListOf(percents, Join::Or));
     }
     case Refusal::TooLarge:
         return tr("%1 is more than four bands can show: the largest value is %2.")
             .arg(Value(value), Value(LargestBandValue()));
     case Refusal::TooManyFigures: {
-        const std::size_t figures = value.digits.size();
+        const QString text = Value(value);
         const int unit = UnitOf(value);
-        const QString needs =
-            figures == kFiveBandFigures
-                ? tr("%1 needs three significant figures: a five-band resistor.").arg(Value(value))
-                : tr("%1 needs %2 significant figures.").arg(Value(value)).arg(figures);
-        const QString nearest = reading.above ? tr("Nearest four-band E24 values: %1 and %2.")
-                                                    .arg(Number(reading.below, unit),
-                                                         InUnit(Number(*reading.above, unit), unit))
-                                              : tr("Nearest four-band E24 value: %1.")
-                                                    .arg(InUnit(Number(reading.below, unit), unit));
-        return needs + ' ' + nearest;
+        // Past the largest value the bands show there is no value above; the
+        // unit goes with the last number.
+        const QString below =
+            reading.above ? Number(reading.below, unit) : InUnit(Number(reading.below, unit), unit);
+        const QString above =
+            reading.above ? InUnit(Number(*reading.above, unit), unit) : QString();
+        const auto figures = static_cast<long long>(value.digits.size());
+        if (figures == kFiveBandFigures)
+            return reading.above ? tr("%1 needs three significant figures: a five-band resistor. "
+                                      "Nearest four-band E24 values: %2 and %3.")
+                                       .arg(text, below, above)
+                                 : tr("%1 needs three significant figures: a five-band resistor. "
+                                      "Nearest four-band E24 value: %2.")
+                                       .arg(text, below);
+        return reading.above ? tr("%1 needs %2 significant figures. Nearest four-band E24 values: "
+                                  "%3 and %4.")
+                                   .arg(text, Number(figures), below, above)
+                             : tr("%1 needs %2 significant figures. Nearest four-band E24 value: "
+                                  "%3.")
+                                   .arg(text, Number(figures), below);
     }
     case Refusal::TooFine:
         return tr("%1 is finer than the smallest step four bands can show, %2.")
@@ -230,12 +246,11 @@ QString Hint(const BandPositions& question, const Verdict& verdict) {
     case Slip::LookAlike:
         return Wording::tr("Hint: %1 and %2 look alike: band %3 is %2.")
             .arg(Wording::EntryName(band, verdict.slipPosition),
-                 Wording::EntryName(band, question[band]))
-            .arg(band + 1);
+                 Wording::EntryName(band, question[band]), Wording::Number(band + 1));
     case Slip::Tolerance:
         return Wording::tr("Hint: the tolerance band, set apart, is %1: +/- %2%.")
-            .arg(Wording::EntryName(band, question[band]))
-            .arg(kToleranceRows[question[band]].percent);
+            .arg(Wording::EntryName(band, question[band]),
+                 Wording::Number(kToleranceRows[question[band]].percent));
     case Slip::BlackFirst:
         return Wording::tr("Hint: no resistor starts with Black: %1 is %2.")
             .arg(Wording::Value(*BandValue(question)), Names(question, kToleranceBand));
@@ -243,16 +258,19 @@ QString Hint(const BandPositions& question, const Verdict& verdict) {
     return {};
 }
 
-// What a wrong answer is told after what the student gave: the right value
-// worked out, and the hint.
-QString Wrong(const QString& gave, const BandPositions& question, const Verdict& verdict) {
+// What a wrong answer is told: what the student gave (%1), the right value
+// worked out (%2) and the hint (%3), in the template without the hint when
+// there is none.
+QString Wrong(const QString& withoutHint, const QString& withHint, const QString& gave,
+              const BandPositions& question, const Verdict& verdict) {
     const int multiplier = question[kMultiplierBand];
     const QString explanation =
         Wording::tr("%1; %2 multiplies by %3, so %4.")
             .arg(Figures(question), Wording::EntryName(kMultiplierBand, multiplier),
                  Factor(multiplier), Wording::Value(*BandValue(question)));
     const QString hint = Hint(question, verdict);
-    return QStringList{gave, explanation, hint}.join(' ').trimmed();
+    return hint.isEmpty() ? withoutHint.arg(gave, explanation)
+                          : withHint.arg(gave, explanation, hint);
 }
 
 QString Right(const BandPositions& question) {
@@ -275,9 +293,8 @@ QString Wording::ReadingFeedback(const BandPositions& question, const Verdict& v
     case Outcome::Wrong:
         break;
     }
-    return Wrong(
-        tr("Not quite: you typed %1.").arg(WithTolerance(Value(reading.value), reading.tolerance)),
-        question, verdict);
+    return Wrong(tr("Not quite: you typed %1. %2"), tr("Not quite: you typed %1. %2 %3"),
+                 WithTolerance(Value(reading.value), reading.tolerance), question, verdict);
 }
 
 QString Wording::ChoiceFeedback(const BandPositions& question, const BandPositions& chosen,
@@ -290,11 +307,12 @@ QString Wording::ChoiceFeedback(const BandPositions& question, const BandPositio
     case Outcome::Wrong:
         break;
     }
-    return Wrong(tr("Not quite: you chose %1.").arg(Names(chosen, kBandCount)), question, verdict);
+    return Wrong(tr("Not quite: you chose %1. %2"), tr("Not quite: you chose %1. %2 %3"),
+                 Names(chosen, kBandCount), question, verdict);
 }
 
 QString Wording::Score(int right, int answered) {
-    return tr("%1 of %2 right").arg(right).arg(answered);
+    return tr("%1 of %2 right").arg(Number(right), Number(answered));
 }
 
 } // namespace zevodave

@@ -30,8 +30,10 @@ class Wording {
     static QString EntryName(int band, int position);
 
     // A number in a unit (0 ohm to 3 Gigohm): "4.7" for 4700 ohm in Kilohm.
-    // Every number in a sentence is written by this one function.
+    // Every number in a sentence is written by this one function, whole
+    // numbers (digits, percentages, counts) through the overload below.
     static QString Number(const Decimal& value, int unit);
+    static QString Number(long long whole);
     // A number already written, followed by a unit: "4.7 Kilohm".
     static QString InUnit(const QString& number, int unit);
     // A value in its own unit: "4.7 Kilohm", "0.47 ohm".

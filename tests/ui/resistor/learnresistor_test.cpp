@@ -31,7 +31,8 @@ class LearnResistorTest : public QObject {
     // What is seen, parts joined by " | ": the main window's result line,
     // then in the Resistor window the picture's description, the working,
     // standard values and message as a screen reader gets them, whether each
-    // step button works ("on" or "off"), and the focus. Where `expected`
+    // step button works ("on" or "off"), the focus, and the main window's
+    // control that takes the focus when it is next active. Where `expected`
     // has a "*" that part is skipped, and the parts after its last are left
     // out.
     QString Seen(const QStringList& expected) const {
@@ -40,7 +41,8 @@ class LearnResistorTest : public QObject {
             seen << learn->findChild<QWidget*>(name)->accessibleDescription().replace('\n', " / ");
         for (const char* name : {"cmdPrevious", "cmdNext"})
             seen << (learn->findChild<QWidget*>(name)->isEnabled() ? "on" : "off");
-        seen << QAccessible::queryAccessibleInterface(Focus())->text(QAccessible::Name);
+        seen << QAccessible::queryAccessibleInterface(Focus())->text(QAccessible::Name)
+             << main->focusWidget()->objectName();
         for (int i = 0; i < expected.size(); ++i)
             if (expected[i] == "*")
                 seen[i] = "*";
@@ -88,7 +90,10 @@ class LearnResistorTest : public QObject {
                        "+/- 5%, so from 4.465 to 4.935 Kilohm | 4.7 Kilohm is in E6, E12 and E24"},
             // Next steps in E12, the tolerance kept; in E6, Previous steps to
             // the nearer value below.
-            {"Alt+N", "5.6 Kilohm +/- 5% | * | * | 5.6 Kilohm is in E12 and E24"},
+            // The main window's focus moves on from the last band chosen, as a
+            // choice made there moves it.
+            {"Alt+N", "5.6 Kilohm +/- 5% | * | * | 5.6 Kilohm is in E12 and E24 | * | * | * | * | "
+                      "cboBand3"},
             {"Alt+S Up Alt+P", "4.7 Kilohm +/- 5% | * | * | * | * | * | * | E6"},
             // The main window followed; a refused value changes nothing and
             // says why.
