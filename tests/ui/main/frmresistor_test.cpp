@@ -8,6 +8,7 @@
 #include "appinfo.h"
 #include "bands.h"
 #include "frmresistor.h"
+#include "platform.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -20,6 +21,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScreen>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -308,6 +310,19 @@ class FrmResistorTest : public QObject {
         QTimer::singleShot(kGiveUpMs, window.get(), [] { QCoreApplication::exit(kGaveUp); });
         QCOMPARE(std::pair(QCoreApplication::exec(), closed), std::pair(int(EXIT_SUCCESS), 3));
         QTRY_VERIFY(std::ranges::all_of(others, [](const auto& other) { return other.isNull(); }));
+    }
+
+    // Elsewhere than on Windows, System Info starts the desktop's tool found
+    // on the search path, in order of preference: kinfocenter, hardinfo2,
+    // hardinfo. Each tool put there is preferred to those before it.
+    void systemInfoToolsInOrder() {
+        QTemporaryDir dir;
+        qputenv("PATH", dir.path().toLocal8Bit());
+        for (const char* name : {"hardinfo", "hardinfo2", "kinfocenter"}) {
+            QFile tool(dir.filePath(name));
+            QVERIFY(tool.open(QIODevice::WriteOnly) && tool.setPermissions(QFile::ExeOwner));
+            QCOMPARE(zevodave::MakePlatform()->FindTool(), tool.fileName().toStdString());
+        }
     }
 
     // File > Exit ends the program at once, with success.
