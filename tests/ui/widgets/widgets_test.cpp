@@ -45,7 +45,7 @@ class WidgetsTest : public QObject {
             // clang-format off
             {"the first band alone", "working", "4 -1 -1 -1", "Yellow 4 | Bands: Yellow, not chosen, not chosen, not chosen"},
             {"White, in Gigohm; Grey and Silver", "working", "8 9 9 3", "Grey 8, White 9 give 89 / White multiplies by 1000000000: 89 x 1000000000 = 89000000000 ohm = 89 Gigohm / Silver: +/- 10%, so from 80.1 to 97.9 Gigohm | Bands: Grey, White, White, Silver"},
-            {"one series", "standard", "1.1", "1.1 ohm is in E24"},
+            {"one series", "standard", "1.1M", "1.1 Megohm is in E24"},
             {"the neighbours in each series, the unit once", "standard", "990", "990 ohm is not a standard value: nearest in E6 680 and 1000, in E12 820 and 1000, in E24 910 and 1000 ohm"},
             {"zero", "standard", "0", "0 ohm is not a standard value"},
             {"four figures", "refusal", "4753", "4.753 Kilohm needs 4 significant figures. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
