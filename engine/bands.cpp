@@ -29,15 +29,15 @@ std::vector<std::string_view> EntryTexts(int band) {
     case kFirstDigitBand:
     case kSecondDigitBand:
         for (std::size_t i = 0; i < kDigitCount; ++i)
-            texts.push_back(kColourRows[i].entry);
+            texts.push_back(kColourRows[i].Entry());
         break;
     case kMultiplierBand:
         for (const auto& row : kColourRows)
-            texts.push_back(row.entry);
+            texts.push_back(row.Entry());
         break;
     case kToleranceBand:
         for (const auto& row : kToleranceRows)
-            texts.push_back(row.entry);
+            texts.push_back(row.Entry());
         break;
     default:
         break;
@@ -93,11 +93,12 @@ std::optional<std::string> FieldText(int band, int position) {
     case kMultiplierBand:
         if (!IsColourRow(position))
             return std::string{};
-        return std::string(kMultiplierFieldPrefix) + std::to_string(kColourRows[position].exponent);
+        return std::string(kMultiplierFieldPrefix) +
+               std::to_string(kColourRows[position].Exponent());
     case kToleranceBand:
         if (!IsToleranceRow(position))
             return std::nullopt;
-        return std::to_string(kToleranceRows[position].percent) + std::string(kPercentSign);
+        return std::to_string(kToleranceRows[position].Percent()) + std::string(kPercentSign);
     default:
         return std::nullopt;
     }

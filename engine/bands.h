@@ -6,6 +6,8 @@
 // means, the text its field shows and the colour its list is painted in.
 // Positions are list positions (0-based); -1 means "nothing chosen".
 
+#include "colourcode.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -31,47 +33,63 @@ struct MultiplierPattern {
 };
 
 // One entry of the digit and multiplier lists. The digit lists hold the first
-// ten rows, the multiplier list all twelve.
+// ten rows, the multiplier list all twelve. What the colour means comes from
+// the colour code; the row adds how this window shows it.
 struct ColourRow {
-    std::string_view entry;
+    int colour;                  // in kColourCode
     std::string_view colourCode; // "&H00BBGGRR&"
-    int exponent;                // the multiplier is ten to this power
     MultiplierPattern pattern;
     bool darkSwatch; // white text reads on it, black does not
+
+    constexpr std::string_view Entry() const { return kColourCode[colour].name; }
+    // The multiplier is ten to this power.
+    constexpr int Exponent() const { return kColourCode[colour].exponent; }
 };
 
 inline constexpr std::size_t kDigitCount = 10;
 
 inline constexpr std::array<ColourRow, 12> kColourRows{{
-    {"Black", "&H00000000&", 0, {"", "", " ohm"}, true},
-    {"Brown", "&H00004080&", 1, {"", "", "0 ohm"}, false},
-    {"Red", "&H000000FF&", 2, {"", ".", " Kilohm"}, false},
-    {"Orange", "&H000080FF&", 3, {"", "", " Kilohm"}, false},
-    {"Yellow", "&H0000FFFF&", 4, {"", "", "0 Kilohm"}, false},
-    {"Green", "&H0000FF00&", 5, {"", ".", " Megohm"}, false},
-    {"Blue", "&H00FF0000&", 6, {"", "", " Megohm"}, true},
-    {"Violet", "&H00FF00FF&", 7, {"", "", "0 Megohm"}, false},
-    {"Grey", "&H00C0C0C0&", 8, {"", ".", " Gigohm"}, false},
-    {"White", "&H00FFFFFF&", 9, {"", "", ". Gigohm"}, false},
-    {"Gold", "&H00C0FFFF&", -1, {"", ".", " ohm"}, false},
-    {"Silver", "&H00E0E0E0&", -2, {".", "", " ohm"}, false},
+    {colour::Black, "&H00000000&", {"", "", " ohm"}, true},
+    {colour::Brown, "&H00004080&", {"", "", "0 ohm"}, false},
+    {colour::Red, "&H000000FF&", {"", ".", " Kilohm"}, false},
+    {colour::Orange, "&H000080FF&", {"", "", " Kilohm"}, false},
+    {colour::Yellow, "&H0000FFFF&", {"", "", "0 Kilohm"}, false},
+    {colour::Green, "&H0000FF00&", {"", ".", " Megohm"}, false},
+    {colour::Blue, "&H00FF0000&", {"", "", " Megohm"}, true},
+    {colour::Violet, "&H00FF00FF&", {"", "", "0 Megohm"}, false},
+    {colour::Grey, "&H00C0C0C0&", {"", ".", " Gigohm"}, false},
+    {colour::White, "&H00FFFFFF&", {"", "", ". Gigohm"}, false},
+    {colour::Gold, "&H00C0FFFF&", {"", ".", " ohm"}, false},
+    {colour::Silver, "&H00E0E0E0&", {".", "", " ohm"}, false},
 }};
+
+// A four-band part without a tolerance band is made to +/- 20%.
+inline constexpr int kNoBandPercent = 20;
+inline constexpr std::string_view kNoBandEntry = "None";
+inline constexpr int kHundredthsPerPercent = 100;
 
 // One entry of the tolerance list, painted like the colour row of the same
 // colour ("None" shows white). Its field text ("5 %") and its suffix on the
 // result line (" +/- 5%") are both written from the percentage.
 struct ToleranceRow {
-    std::string_view entry;
+    int colour;            // in kColourCode; kNoMeaning for None, no band
     std::size_t colourRow; // in kColourRows
-    int percent;
+
+    constexpr std::string_view Entry() const {
+        return colour == kNoMeaning ? kNoBandEntry : kColourCode[colour].name;
+    }
+    constexpr int Percent() const {
+        return colour == kNoMeaning ? kNoBandPercent
+                                    : kColourCode[colour].tolerance / kHundredthsPerPercent;
+    }
 };
 
 inline constexpr std::array<ToleranceRow, 5> kToleranceRows{{
-    {"Brown", 1, 1},
-    {"Red", 2, 2},
-    {"Gold", 10, 5},
-    {"Silver", 11, 10},
-    {"None", 9, 20},
+    {colour::Brown, 1},
+    {colour::Red, 2},
+    {colour::Gold, 10},
+    {colour::Silver, 11},
+    {kNoMeaning, 9},
 }};
 
 // Text colours laid over a painted list (short form of the colour code text).

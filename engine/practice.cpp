@@ -54,10 +54,10 @@ BandPositions Reversed(const BandPositions& bands) {
 // The first slip whose bands the student gave, or none.
 Verdict Slipped(const BandPositions& question,
                 const std::function<bool(const BandPositions&)>& gave) {
-    const int exponent = kColourRows[question[kMultiplierBand]].exponent;
+    const int exponent = kColourRows[question[kMultiplierBand]].Exponent();
     for (const int step : {-1, 1}) {
         BandPositions slip = question;
-        const auto row = std::ranges::find(kColourRows, exponent + step, &ColourRow::exponent);
+        const auto row = std::ranges::find(kColourRows, exponent + step, &ColourRow::Exponent);
         slip[kMultiplierBand] =
             row == kColourRows.end() ? kNoPosition : static_cast<int>(row - kColourRows.begin());
         if (gave(slip))

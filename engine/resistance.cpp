@@ -46,7 +46,7 @@ std::string ResistanceText(double first, double second, double multiplier, doubl
     }
     for (int position = 0; position < static_cast<int>(kToleranceRows.size()); ++position) {
         if (tolerance == position) {
-            line += ToleranceSuffix(kToleranceRows[position].percent);
+            line += ToleranceSuffix(kToleranceRows[position].Percent());
             break;
         }
     }

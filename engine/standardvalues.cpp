@@ -3,6 +3,8 @@
 
 #include "standardvalues.h"
 
+#include "part.h"
+
 #include <algorithm>
 #include <vector>
 
@@ -10,8 +12,9 @@ namespace zevodave {
 
 namespace {
 
-// A value other than zero as its first two figures (10 to 99) times a power
-// of ten, and whether any figure after those two is not zero.
+// A value other than zero as its first figures (10 to 99 for two, 100 to 999
+// for three) times a power of ten, and whether any figure after those is not
+// zero.
 struct Figures {
     int figures;
     long long exponent;
@@ -22,34 +25,45 @@ bool IsZero(const Decimal& value) {
     return Normalized(value).digits.empty();
 }
 
-Figures FiguresOf(const Decimal& value) {
+Figures FiguresOf(const Decimal& value, std::size_t count) {
     const Decimal exact = Normalized(value);
-    const std::string two = (exact.digits + "0").substr(0, kBandFigures);
-    return {std::stoi(two),
+    const std::string first = (exact.digits + std::string(count, '0')).substr(0, count);
+    return {std::stoi(first),
             exact.exponent + static_cast<long long>(exact.digits.size()) -
-                static_cast<long long>(kBandFigures),
-            exact.digits.size() > kBandFigures};
+                static_cast<long long>(count),
+            exact.digits.size() > count};
 }
 
 std::vector<int> DecadeOf(int series) {
+    const SeriesRow& row = kSeries[series];
     std::vector<int> figures;
-    for (std::size_t i = 0; i < kE24Figures.size(); i += kSeries[series].stride)
-        figures.push_back(kE24Figures[i]);
+    const auto take = [&](const auto& table) {
+        for (std::size_t i = 0; i < table.size(); i += row.stride)
+            figures.push_back(table[i]);
+    };
+    if (row.figures == kBandFigures)
+        take(kE24Figures);
+    else
+        take(kE192Figures);
     return figures;
 }
 
 } // namespace
 
+int SeriesCount(int bandCount) {
+    return bandCount == kFourBands ? kFourBandSeries : static_cast<int>(kSeries.size());
+}
+
 bool InSeries(int series, const Decimal& value) {
     if (IsZero(value))
         return false;
-    const Figures f = FiguresOf(value);
+    const Figures f = FiguresOf(value, kSeries[series].figures);
     const std::vector<int> decade = DecadeOf(series);
     return !f.more && std::binary_search(decade.begin(), decade.end(), f.figures);
 }
 
 Decimal SeriesNeighbour(int series, const Decimal& value, Direction direction) {
-    const auto [figures, exponent, more] = FiguresOf(value);
+    const auto [figures, exponent, more] = FiguresOf(value, kSeries[series].figures);
     const std::vector<int> decade = DecadeOf(series);
     if (direction == Direction::Up) {
         const auto above = std::upper_bound(decade.begin(), decade.end(), figures);
@@ -63,14 +77,19 @@ Decimal SeriesNeighbour(int series, const Decimal& value, Direction direction) {
                                    : Decimal{std::to_string(*std::prev(below)), exponent};
 }
 
-std::optional<Decimal> StandardStep(int series, const Decimal& value, Direction direction) {
+std::optional<Decimal> StandardStep(int series, const Decimal& value, Direction direction,
+                                    int bandCount) {
+    // The first value is 1 and zeros at the lowest multiplier: 10 x 0.01.
+    const auto figures = static_cast<std::size_t>(FigureCount(bandCount));
+    const Decimal first{"1" + std::string(figures - 1, '0'), LowestExponent(bandCount)};
     const bool zero = IsZero(value);
-    if (direction == Direction::Up && (zero || FiguresOf(value).exponent < kLowestExponent))
-        return Decimal{std::to_string(kE24Figures.front()), kLowestExponent};
+    if (direction == Direction::Up && (zero || FiguresOf(value, figures).exponent < first.exponent))
+        return first;
     if (zero)
         return std::nullopt;
-    Decimal step = SeriesNeighbour(series, value, direction);
-    if (step.exponent < kLowestExponent || step.exponent > kHighestExponent)
+    const Decimal step = SeriesNeighbour(series, value, direction);
+    const std::optional<PartBands> bands = ValueColours(step, bandCount);
+    if (!bands || bands->front() == colour::Black)
         return std::nullopt;
     return step;
 }

@@ -173,7 +173,7 @@ TypedOutcome MultiplierPosition(std::string_view text, double x) {
     const char digit = AsciiAt(text, kDigitPlace);
     if (AsciiAt(text, kSignPlace) == '-' && IsDigit(digit) && digit != '0') {
         for (int position = 0; position < kMultiplierCount; ++position) {
-            if (kColourRows[position].exponent == '0' - digit)
+            if (kColourRows[position].Exponent() == '0' - digit)
                 return TypedOutcome::At(position);
         }
     }
@@ -182,7 +182,7 @@ TypedOutcome MultiplierPosition(std::string_view text, double x) {
 
 TypedOutcome TolerancePosition(double x) {
     for (int position = 0; position < static_cast<int>(kToleranceRows.size()); ++position) {
-        if (x == kToleranceRows[position].percent)
+        if (x == kToleranceRows[position].Percent())
             return TypedOutcome::At(position);
     }
     return TypedOutcome::Reject();

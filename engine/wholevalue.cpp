@@ -19,7 +19,6 @@ constexpr auto kToleranceSigns = std::to_array<std::string_view>({"+/-", "+-", "
 // "1,000" might be one thousand or one.
 constexpr std::size_t kThousandsGroup = 3;
 constexpr int kMilli = -1;
-constexpr int kFinestSeries = static_cast<int>(kSeries.size()) - 1;
 // A unit symbol, its size in thousands, and whether it is read in any case:
 // "m" is milli and "M" mega, so those two are read as written; "Meg" (and
 // the "meg" of circuit simulators) cannot be mistaken. Where one symbol
@@ -87,29 +86,37 @@ UnitMatch MatchUnit(std::string_view text) {
     return {};
 }
 
-int TolerancePosition(std::string_view percent) {
-    const auto row = std::ranges::find_if(kToleranceRows, [&](const ToleranceRow& row) {
-        return percent == std::to_string(row.percent);
+// The colour of the tolerance a percentage written the plain way names
+// ("0.5", not "0.50" or ".5"), kNoBand for 20%, or kNoPosition.
+int ToleranceColour(std::string_view percent, int bandCount) {
+    std::vector<int> colours = RoleColours(bandCount, Role::Tolerance);
+    colours.push_back(kNoBand);
+    const auto found = std::ranges::find_if(colours, [&](int colour) {
+        constexpr long long kHundredthPlaces = -2;
+        return percent ==
+               NumberText(Normalized({std::to_string(ToleranceOf(colour)), kHundredthPlaces}), 0);
     });
-    return row == kToleranceRows.end() ? kNoPosition
-                                       : static_cast<int>(row - kToleranceRows.begin());
+    return found == colours.end() ? kNoPosition : *found;
 }
 
 // Why the bands cannot show a value other than zero, with the nearest
 // values they do show where only a figure too many stands in the way.
 void Refuse(ValueReading& reading) {
     const Decimal& value = reading.value;
+    const int count = reading.bandCount;
+    const long long figures = FigureCount(count);
     const long long top = value.exponent + static_cast<long long>(value.digits.size()) - 1;
-    if (top > kHighestExponent + 1) {
+    if (top > kHighestExponent + figures - 1) {
         reading.refusal = Refusal::TooLarge;
-    } else if (top > kLowestExponent) {
-        // From a tenth of an ohm up, only a third figure keeps the bands
+    } else if (top > LowestExponent(count) + figures - 2) {
+        // From a tenth of an ohm up, only a figure too many keeps the bands
         // from showing a value. Past the largest value the bands show there
         // is no neighbour above.
+        const int finest = SeriesCount(count) - 1;
         reading.refusal = Refusal::TooManyFigures;
-        reading.below = SeriesNeighbour(kFinestSeries, value, Direction::Down);
-        const Decimal above = SeriesNeighbour(kFinestSeries, value, Direction::Up);
-        if (ValueBands(above))
+        reading.below = SeriesNeighbour(finest, value, Direction::Down);
+        const Decimal above = SeriesNeighbour(finest, value, Direction::Up);
+        if (ValueColours(above, count))
             reading.above = above;
     } else {
         reading.refusal = Refusal::TooFine;
@@ -118,52 +125,39 @@ void Refuse(ValueReading& reading) {
 
 } // namespace
 
-Decimal LargestBandValue() {
-    return {std::string(kBandFigures, '9'), kHighestExponent};
+Decimal LargestBandValue(int bandCount) {
+    return {std::string(static_cast<std::size_t>(FigureCount(bandCount)), '9'), kHighestExponent};
 }
 
-Decimal SmallestBandStep() {
-    return {"1", kLowestExponent};
+Decimal SmallestBandStep(int bandCount) {
+    return {"1", LowestExponent(bandCount)};
 }
 
 std::optional<BandPositions> ValueBands(const Decimal& value) {
-    Decimal two = Normalized(value);
-    if (two.digits.size() > kBandFigures)
-        return std::nullopt;
-    if (two.digits.empty()) {
-        two.digits = "00";
-    } else if (two.digits.size() < kBandFigures) {
-        // One figure: band 1 holds it when a multiplier one place lower
-        // exists (4.7 is 47 x 0.1); below that, band 1 is Black (0.05).
-        if (two.exponent > kLowestExponent) {
-            two.digits += '0';
-            --two.exponent;
-        } else {
-            two.digits.insert(0, 1, '0');
-        }
-    }
-    if (two.exponent < kLowestExponent || two.exponent > kHighestExponent)
-        return std::nullopt;
-    const auto multiplier = std::ranges::find(kColourRows, two.exponent, &ColourRow::exponent);
-    return BandPositions{two.digits[0] - '0', two.digits[1] - '0',
-                         static_cast<int>(multiplier - kColourRows.begin()), kNoPosition};
+    const std::optional<PartBands> colours = ValueColours(value, kFourBands);
+    return colours ? std::optional(ToPositions(*colours)) : std::nullopt;
 }
 
-ValueReading ReadWholeValue(std::string_view text) {
+ValueReading ReadWholeValue(std::string_view text, int bandCount) {
     ValueReading reading;
+    reading.bandCount = bandCount;
     std::string_view rest = TrimEnd(TrimStart(text));
 
     if (rest.ends_with('%')) {
         rest = TrimEnd(rest.substr(0, rest.size() - 1));
-        const std::string_view percent = rest.substr(rest.find_last_not_of(kDigits) + 1);
-        rest = TrimEnd(rest.substr(0, rest.size() - percent.size()));
+        std::size_t start = rest.find_last_not_of(kDigits) + 1;
+        // A decimal point, with the digits before it ("0.25").
+        if (start > 0 && rest[start - 1] == '.')
+            start = rest.find_last_not_of(kDigits, start - 2) + 1;
+        const std::string_view percent = rest.substr(start);
+        rest = TrimEnd(rest.substr(0, start));
         for (std::string_view sign : kToleranceSigns) {
             if (rest.ends_with(sign))
                 rest.remove_suffix(sign.size());
         }
         rest = TrimEnd(rest);
-        reading.tolerance = TolerancePosition(percent);
-        if (reading.tolerance == kNoPosition) {
+        reading.toleranceColour = ToleranceColour(percent, bandCount);
+        if (reading.toleranceColour == kNoPosition) {
             reading.refusal = Refusal::Tolerance;
             return reading;
         }
@@ -201,11 +195,19 @@ ValueReading ReadWholeValue(std::string_view text) {
     reading.value = Normalized({std::string(whole) + std::string(fraction),
                                 static_cast<long long>(unit.unit) * kPlacesPerUnit -
                                     static_cast<long long>(fraction.size())});
-    reading.bands = ValueBands(reading.value);
-    if (reading.bands)
-        (*reading.bands)[kToleranceBand] = reading.tolerance;
-    else
+    reading.part = ValueColours(reading.value, bandCount);
+    if (!reading.part) {
         Refuse(reading);
+        return reading;
+    }
+    // Five- and six-band parts always carry a tolerance band.
+    const int toleranceBand = FigureCount(bandCount) + 1;
+    if (reading.toleranceColour != kNoBand || bandCount == kFourBands)
+        (*reading.part)[toleranceBand] = reading.toleranceColour;
+    if (bandCount == kFourBands) {
+        reading.bands = ToPositions(*reading.part);
+        reading.tolerance = (*reading.bands)[kToleranceBand];
+    }
     return reading;
 }
 

@@ -7,7 +7,7 @@
 // show it, exactly: the figures typed are kept as whole numbers and a power
 // of ten, so "4R7" is 4.7 and "33.5" is refused, never drawn as 34.
 
-#include "working.h"
+#include "part.h"
 
 #include <optional>
 #include <string>
@@ -26,28 +26,33 @@ enum class Refusal {
     TooFine,        // a step finer than the smallest multiplier
 };
 
-// What was read from a whole value's text.
+// What was read from a whole value's text for a part of some bands.
 struct ValueReading {
+    int bandCount = kFourBands;
     // The number read, in ohm, normalized; zero when no number was read.
     Decimal value;
-    // The tolerance typed, as a tolerance list position; kNoPosition when
-    // none was typed.
+    // The tolerance typed as its colour (kNoBand for 20%), and on four bands
+    // as a tolerance list position; kNoPosition when none was typed.
+    int toleranceColour = kNoPosition;
     int tolerance = kNoPosition;
-    // The positions to choose when the bands can show the value: band 1,
-    // band 2 and multiplier, and the tolerance as typed.
+    // The colours to choose when the bands can show the value: the figures,
+    // the multiplier and the tolerance as typed; 20% chooses no tolerance
+    // band on five or six bands, which always have one.
+    std::optional<PartBands> part;
+    // The same on four bands as list positions.
     std::optional<BandPositions> bands;
     // Otherwise why not.
     Refusal refusal = Refusal::None;
-    // For too many figures: the nearest four-band E24 values below and, but
-    // past the largest value the bands show, above.
+    // For too many figures: the nearest values of the finest series the part
+    // is offered below and, but past the largest value the bands show, above.
     Decimal below;
     std::optional<Decimal> above;
 };
 
-// The largest value the bands show, 99 Gigohm, and their smallest step,
-// 0.01 ohm.
-Decimal LargestBandValue();
-Decimal SmallestBandStep();
+// The largest value the bands show, 99 Gigohm on four bands, and their
+// smallest step, 0.01 ohm on four bands.
+Decimal LargestBandValue(int bandCount = kFourBands);
+Decimal SmallestBandStep(int bandCount = kFourBands);
 
 // Reads UTF-8 text of any length: a number, an optional unit and an optional
 // tolerance, blanks allowed between them.
@@ -59,12 +64,13 @@ Decimal SmallestBandStep();
 //   words and the symbols in any case, but for "m", "mΩ", "M" and "MΩ"
 //   (milli and mega).
 // - The letter code: the unit in place of the decimal sign ("4k7", "R47").
-// - The tolerance: 1, 2, 5, 10 or 20 and "%", after "+/-", "+-", "±" or
-//   nothing.
-// The bands show 0, and 0.01 ohm to 99 Gigohm in at most two significant
+// - The tolerance: a percentage a tolerance band of the part shows ("5",
+//   "0.25") or 20, and "%", after "+/-", "+-", "±" or nothing.
+// Four bands show 0, and 0.01 ohm to 99 Gigohm in at most two significant
 // figures that a multiplier can place; band 1 is not Black whenever the value
 // allows (0.47 is Yellow, Violet, Silver; 0.05 is Black, Green, Silver).
-ValueReading ReadWholeValue(std::string_view text);
+// Five and six bands show three figures, down to Pink's 0.001.
+ValueReading ReadWholeValue(std::string_view text, int bandCount = kFourBands);
 
 // The band 1, band 2 and multiplier positions that show a value, with a
 // first digit other than zero whenever the value allows; the tolerance is

@@ -3,6 +3,8 @@
 
 #include "working.h"
 
+#include "part.h"
+
 #include <algorithm>
 
 namespace zevodave {
@@ -10,9 +12,6 @@ namespace zevodave {
 namespace {
 
 constexpr int kDigitBase = 10;
-// A tolerance is a number of hundredths of the value.
-constexpr int kPercentPlaces = 2;
-constexpr int kWholeValuePercent = 100;
 } // namespace
 
 Decimal Normalized(Decimal value) {
@@ -30,7 +29,7 @@ std::optional<Decimal> BandValue(const BandPositions& bands) {
         bands.begin() + kToleranceBand)
         return std::nullopt;
     return Decimal{std::to_string(bands[kFirstDigitBand]) + std::to_string(bands[kSecondDigitBand]),
-                   kColourRows[bands[kMultiplierBand]].exponent};
+                   kColourRows[bands[kMultiplierBand]].Exponent()};
 }
 
 int BandNumber(const BandPositions& bands) {
@@ -38,16 +37,12 @@ int BandNumber(const BandPositions& bands) {
 }
 
 Decimal MultiplierFactor(int position) {
-    return {"1", kColourRows[position].exponent};
+    return {"1", kColourRows[position].Exponent()};
 }
 
 std::pair<Decimal, Decimal> ToleranceBounds(const BandPositions& bands) {
-    const int percent = kToleranceRows[bands[kToleranceBand]].percent;
-    const long long exponent = kColourRows[bands[kMultiplierBand]].exponent - kPercentPlaces;
-    const auto bound = [&](int hundredths) {
-        return Normalized({std::to_string(BandNumber(bands) * hundredths), exponent});
-    };
-    return {bound(kWholeValuePercent - percent), bound(kWholeValuePercent + percent)};
+    return ToleranceRange(*BandValue(bands),
+                          kToleranceRows[bands[kToleranceBand]].Percent() * kHundredthsPerPercent);
 }
 
 int UnitOf(const Decimal& value) {

@@ -31,9 +31,9 @@ struct Decimal {
 
 // The powers of ten the multiplier band offers, from Silver to White.
 inline constexpr int kLowestExponent =
-    std::ranges::min(kColourRows, {}, &ColourRow::exponent).exponent;
+    std::ranges::min(kColourRows, {}, &ColourRow::Exponent).Exponent();
 inline constexpr int kHighestExponent =
-    std::ranges::max(kColourRows, {}, &ColourRow::exponent).exponent;
+    std::ranges::max(kColourRows, {}, &ColourRow::Exponent).Exponent();
 
 // The digit bands give two significant figures.
 inline constexpr std::size_t kBandFigures = 2;

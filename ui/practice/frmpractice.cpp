@@ -109,7 +109,7 @@ QWidget* frmPractice::AnswerControl() const {
 
 void frmPractice::NextQuestion() {
     question = DrawQuestion(random, question);
-    picQuestion->SetBands(question);
+    picQuestion->SetBands(FromPositions(question));
     ShowText(lblQuestionValue, Wording::Question(question));
     txtAnswer->clear();
     for (QComboBox* list : cboAnswer)

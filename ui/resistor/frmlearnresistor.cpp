@@ -3,6 +3,7 @@
 
 #include "frmlearnresistor.h"
 
+#include "bandlist.h"
 #include "learnwindow.h"
 #include "resistorpicture.h"
 #include "textconvert.h"
@@ -11,7 +12,9 @@
 #include "wording.h"
 
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -22,13 +25,18 @@ namespace zevodave {
 
 namespace {
 
-// The series most parts lists keep to.
+// The series most parts lists keep to, and the one a part keeps going back
+// to four bands when four bands do not offer its series.
 constexpr std::string_view kStartingSeries = "E12";
-// Lines each text has room for: the working's three, one of them possibly
-// wrapped; two for the standard values sentence; three for a refusal that
-// quotes a long number.
-constexpr int kWorkingLines = 4;
+constexpr std::string_view kFourBandFinestSeries = "E24";
+// The band lists stand in rows of three.
+constexpr int kBandsPerRow = 3;
+// Lines each text has room for: the working's four, two of them possibly
+// wrapped; two for the standard values sentence; three for the other end's
+// and for a refusal that quotes a long number.
+constexpr int kWorkingLines = 6;
 constexpr int kStandardLines = 2;
+constexpr int kOtherEndLines = 3;
 constexpr int kMessageLines = 3;
 
 QPushButton* NewButton(const QString& name, const QString& text) {
@@ -38,6 +46,10 @@ QPushButton* NewButton(const QString& name, const QString& text) {
     // the value field would press it after reading the value.
     button->setAutoDefault(false);
     return button;
+}
+
+bool AllChosen(const PartBands& bands) {
+    return std::ranges::find(bands, kNoPosition) == bands.end();
 }
 
 } // namespace
@@ -52,15 +64,38 @@ void frmLearnResistor::CreateControls() {
     picResistor = new ResistorPicture;
     picResistor->setObjectName("picResistor");
     picResistor->setAccessibleName(tr("Resistor picture"));
+
+    // Created in tab order.
+    chkCodes = new QCheckBox(tr("Colour &codes"));
+    chkCodes->setObjectName("chkCodes");
+    chkCodes->setChecked(true);
+    cboBands = new QComboBox;
+    cboBands->setObjectName("cboBands");
+    for (int count = kFourBands; count <= kMostBands; ++count)
+        cboBands->addItem(tr("%1 bands").arg(Wording::Number(count)));
+    auto* lblBands = NewCaption("lblBands", tr("&Bands"), cboBands);
+    auto* bandGrid = new QGridLayout;
+    for (int band = 0; band < kMostBands; ++band) {
+        auto* list = new QComboBox;
+        list->setObjectName(QString("cboBand%1").arg(band));
+        const QString name = tr("Band %1").arg(Wording::Number(band + 1));
+        list->setAccessibleDescription(name);
+        cboBand[band] = list;
+        lblBand[band] = NewCaption(QString("lblBand%1").arg(band),
+                                   tr("Band &%1").arg(Wording::Number(band + 1)), list);
+        const int row = band / kBandsPerRow;
+        const int column = 2 * (band % kBandsPerRow);
+        bandGrid->addWidget(lblBand[band], row, column);
+        bandGrid->addWidget(list, row, column + 1);
+        connect(list, &QComboBox::activated, this,
+                [this, band](int index) { cboBand_Choose(band, index); });
+    }
     lblWorking = NewTextLabel("lblWorking", tr("Working"), kWorkingLines);
     lblStandard = NewTextLabel("lblStandard", tr("Standard values"), kStandardLines);
-
-    // Created in tab order: the series and its buttons, then the value field.
+    lblOtherEnd = NewTextLabel("lblOtherEnd", tr("Other end"), kOtherEndLines);
+    cmdTurnRound = NewButton("cmdTurnRound", tr("&Turn round"));
     cboSeries = new QComboBox;
     cboSeries->setObjectName("cboSeries");
-    for (const SeriesRow& series : kSeries)
-        cboSeries->addItem(ToQString(series.name));
-    cboSeries->setCurrentIndex(SeriesIndex(kStartingSeries));
     auto* lblSeries = NewCaption("lblSeries", tr("&Series"), cboSeries);
     cmdPrevious = NewButton("cmdPrevious", tr("&Previous standard value"));
     cmdNext = NewButton("cmdNext", tr("&Next standard value"));
@@ -72,56 +107,173 @@ void frmLearnResistor::CreateControls() {
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(picResistor, 0, Qt::AlignHCenter);
+    for (const auto& row :
+         std::initializer_list<std::initializer_list<QWidget*>>{{lblBands, cboBands, chkCodes}}) {
+        auto* line = new QHBoxLayout;
+        for (QWidget* control : row)
+            line->addWidget(control);
+        line->addStretch();
+        column->addLayout(line);
+    }
+    column->addLayout(bandGrid);
     for (const auto& row : std::initializer_list<std::initializer_list<QWidget*>>{
              {lblWorking},
              {lblStandard},
+             {lblOtherEnd, cmdTurnRound},
              {lblSeries, cboSeries, cmdPrevious, cmdNext},
              {lblValue, txtValue},
              {lblMessage}}) {
         auto* line = new QHBoxLayout;
         for (QWidget* control : row)
-            line->addWidget(control);
+            line->addWidget(control, 0, Qt::AlignTop);
         column->addLayout(line);
     }
+    // Each list has room for the longest colour name whatever it holds.
+    qsizetype longest = 0;
+    for (int colour = kNoBand; colour < kColourCount; ++colour) {
+        if (colour != kNoPosition)
+            longest = std::max(longest, Wording::ColourName(colour).size());
+    }
+    for (QComboBox* list : cboBand)
+        list->setMinimumContentsLength(static_cast<int>(longest));
+    cboBands_Change();
     setFixedSize(sizeHint());
     txtValue->setFocus();
 
+    connect(chkCodes, &QCheckBox::toggled, picResistor, &ResistorPicture::SetCodesShown);
+    connect(cboBands, &QComboBox::currentIndexChanged, this, &frmLearnResistor::cboBands_Change);
     connect(cboSeries, &QComboBox::currentIndexChanged, this,
             &frmLearnResistor::ShowStandardValues);
+    connect(cmdTurnRound, &QPushButton::clicked, this, &frmLearnResistor::cmdTurnRound_Click);
     connect(cmdPrevious, &QPushButton::clicked, this, [this] { cmdStep_Click(Direction::Down); });
     connect(cmdNext, &QPushButton::clicked, this, [this] { cmdStep_Click(Direction::Up); });
     connect(txtValue, &QLineEdit::returnPressed, this, &frmLearnResistor::txtValue_Enter);
 }
 
+int frmLearnResistor::BandCount() const {
+    return kFourBands + cboBands->currentIndex();
+}
+
 void frmLearnResistor::ShowBands(const BandPositions& bands) {
+    fourBands_ = bands;
+    if (BandCount() == kFourBands)
+        ShowPart(FromPositions(bands));
+}
+
+// The lists hold the colours of the band count shown, each with its colour
+// as data; the series those parts are offered.
+void frmLearnResistor::cboBands_Change() {
+    const int count = BandCount();
+    const PartBands shown = count == kFourBands ? FromPositions(fourBands_)
+                            : shownCount_ == kFourBands
+                                ? WithBandCount(FromPositions(fourBands_), count)
+                                : WithBandCount(picResistor->Bands(), count);
+    shownCount_ = count;
+    for (int band = 0; band < kMostBands; ++band) {
+        QComboBox* list = cboBand[band];
+        const QSignalBlocker quiet(list);
+        list->clear();
+        list->setVisible(band < count);
+        lblBand[band]->setVisible(band < count);
+        if (band >= count)
+            continue;
+        for (const int colour : RoleColours(count, RoleOf(count, band)))
+            list->addItem(Wording::ColourName(colour), colour);
+    }
+    {
+        const QSignalBlocker quiet(cboSeries);
+        const int series = cboSeries->currentIndex();
+        const int offered = SeriesCount(count);
+        while (cboSeries->count() > offered)
+            cboSeries->removeItem(cboSeries->count() - 1);
+        for (int added = cboSeries->count(); added < offered; ++added)
+            cboSeries->addItem(ToQString(kSeries[added].name));
+        cboSeries->setCurrentIndex(series == kNoPosition ? SeriesIndex(kStartingSeries)
+                                   : series < offered    ? series
+                                                         : SeriesIndex(kFourBandFinestSeries));
+    }
+    ShowPart(shown);
+}
+
+void frmLearnResistor::ShowPart(const PartBands& bands) {
     picResistor->SetBands(bands);
+    for (int band = 0; band < static_cast<int>(bands.size()); ++band) {
+        const QSignalBlocker quiet(cboBand[band]);
+        cboBand[band]->setCurrentIndex(cboBand[band]->findData(bands[band]));
+        PaintInk(cboBand[band], bands[band]);
+    }
     ShowText(lblWorking, Wording::WorkingLines(bands).join('\n'));
+    ShowText(lblOtherEnd, Wording::OtherEnd(bands));
+    cmdTurnRound->setEnabled(AllChosen(bands) && FirstMisfit(Reversed(bands)) == kNoPosition);
     ShowStandardValues();
 }
 
+void frmLearnResistor::ChooseBands(const PartBands& bands) {
+    if (BandCount() == kFourBands) {
+        emit BandsChosen(ToPositions(bands));
+        return;
+    }
+    PartBands shown = picResistor->Bands();
+    for (std::size_t band = 0; band < shown.size(); ++band) {
+        if (bands[band] != kNoPosition)
+            shown[band] = bands[band];
+    }
+    ShowPart(shown);
+}
+
 void frmLearnResistor::ShowStandardValues() {
-    const std::optional<Decimal> value = BandValue(picResistor->Bands());
-    ShowText(lblStandard, value ? Wording::StandardValues(*value) : QString());
+    const int count = BandCount();
+    const std::optional<Decimal> value = PartValue(picResistor->Bands());
+    ShowText(lblStandard, value ? Wording::StandardValues(*value, count) : QString());
     const int series = cboSeries->currentIndex();
-    cmdPrevious->setEnabled(value && StandardStep(series, *value, Direction::Down));
-    cmdNext->setEnabled(value && StandardStep(series, *value, Direction::Up));
+    cmdPrevious->setEnabled(value && StandardStep(series, *value, Direction::Down, count));
+    cmdNext->setEnabled(value && StandardStep(series, *value, Direction::Up, count));
+}
+
+void frmLearnResistor::cboBand_Choose(int band, int index) {
+    PartBands bands(static_cast<std::size_t>(BandCount()), kNoPosition);
+    bands[band] = cboBand[band]->itemData(index).toInt();
+    ChooseBands(bands);
 }
 
 void frmLearnResistor::txtValue_Enter() {
-    const ValueReading reading = ReadWholeValue(txtValue->text().toStdString());
-    if (reading.bands)
-        emit BandsChosen(*reading.bands);
-    ShowText(lblMessage, Wording::Refusal(reading));
+    const std::string text = txtValue->text().toStdString();
+    ValueReading reading = ReadWholeValue(text, BandCount());
+    QString message = Wording::Refusal(reading);
+    if (reading.part && BandCount() != kFourBands &&
+        (reading.toleranceColour == kNoPosition || reading.toleranceColour == kNoBand))
+        message = tr("Five- and six-band parts always carry a tolerance band: it stays as it was.");
+    // Four bands cannot show a third figure nor the finer tolerances: the
+    // window moves on to five bands when they can.
+    if (BandCount() == kFourBands &&
+        (reading.refusal == Refusal::TooManyFigures || reading.refusal == Refusal::Tolerance)) {
+        const ValueReading five = ReadWholeValue(text, kFiveBands);
+        if (five.part) {
+            cboBands->setCurrentIndex(kFiveBands - kFourBands);
+            reading = five;
+            message = tr("%1 needs five bands: the window shows it on a five-band part, and the "
+                         "main window keeps its four bands.")
+                          .arg(Wording::Value(*PartValue(*five.part)));
+        }
+    }
+    if (reading.part)
+        ChooseBands(*reading.part);
+    ShowText(lblMessage, message);
     // The next value types over this one.
     txtValue->selectAll();
 }
 
 // The tolerance stays: only the value bands step.
 void frmLearnResistor::cmdStep_Click(Direction direction) {
-    if (const auto value = BandValue(picResistor->Bands())) {
-        if (const auto step = StandardStep(cboSeries->currentIndex(), *value, direction))
-            emit BandsChosen(*ValueBands(*step));
+    const int count = BandCount();
+    if (const auto value = PartValue(picResistor->Bands())) {
+        if (const auto step = StandardStep(cboSeries->currentIndex(), *value, direction, count))
+            ChooseBands(*ValueColours(*step, count));
     }
+}
+
+void frmLearnResistor::cmdTurnRound_Click() {
+    ChooseBands(Reversed(picResistor->Bands()));
 }
 
 } // namespace zevodave

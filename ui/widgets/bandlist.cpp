@@ -14,15 +14,33 @@ void FillBandList(QComboBox* list, int band) {
         list->addItem(Wording::EntryName(band, static_cast<int>(position)));
 }
 
-void PaintBandList(QComboBox* list, int band, int position) {
-    const QColor swatch = ToQColor(SwatchColor(band, position));
-    const QColor ink = ToQColor(TextColor(band, position));
+namespace {
+
+// Lightness under which white text reads better than black.
+constexpr int kDarkLightness = 128;
+
+void Paint(QComboBox* list, const QColor& swatch, const QColor& ink) {
     QPalette palette = list->palette();
     palette.setColor(QPalette::Base, swatch);
     palette.setColor(QPalette::Button, swatch);
     palette.setColor(QPalette::Text, ink);
     palette.setColor(QPalette::ButtonText, ink);
     list->setPalette(palette);
+}
+
+} // namespace
+
+void PaintBandList(QComboBox* list, int band, int position) {
+    Paint(list, ToQColor(SwatchColor(band, position)), ToQColor(TextColor(band, position)));
+}
+
+void PaintInk(QComboBox* list, int colour) {
+    if (colour == kNoPosition || colour == kNoBand) {
+        list->setPalette(QPalette());
+        return;
+    }
+    const QColor ink = QColor::fromRgb(kColourCode[colour].ink);
+    Paint(list, ink, ink.lightness() < kDarkLightness ? Qt::white : Qt::black);
 }
 
 BandList::BandList(int band, const QString& name, const QString& description) {

@@ -14,6 +14,9 @@ void FillBandList(QComboBox* list, int band);
 // Paints a closed list in the swatch of a band's colour, text area and
 // button alike, with text that stays readable on it.
 void PaintBandList(QComboBox* list, int band, int position);
+// Paints a closed list in a colour of the colour code as the resistor
+// picture draws it; plain for kNoPosition and kNoBand.
+void PaintInk(QComboBox* list, int colour);
 
 // The list of one band: its colours as entries, nothing chosen at first,
 // painted in each colour as it is chosen and plain again with none. A

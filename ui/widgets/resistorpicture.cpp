@@ -3,33 +3,56 @@
 
 #include "resistorpicture.h"
 
-#include "colour.h"
 #include "wording.h"
 
 #include <QPainter>
-
-#include <array>
 
 namespace zevodave {
 
 namespace {
 
-constexpr QSize kPictureSize(240, 60);
-// In pixels of the picture: the leads' length out of the body at either end
-// and the body's margin above and below; the three value bands sit close
-// together near one end, the tolerance band on its own near the other.
-constexpr int kLeadLength = 48;
-constexpr int kBodyMargin = 9;
+constexpr QSize kPictureSize(300, 84);
+// In pixels of the picture: the leads' length out of the body at either
+// end, the body's margin above, its height and the line of codes under it.
+constexpr int kLeadLength = 50;
+constexpr int kBodyTop = 8;
+constexpr int kBodyHeight = 46;
+constexpr int kCodesTop = kBodyTop + kBodyHeight + 4;
+constexpr int kCodesHeight = 18;
+constexpr int kCodesPixelSize = 11;
 constexpr int kBodyRounding = 25; // per cent of the body's height
 constexpr int kLeadThickness = 5;
+// The value bands start this far into the body, one every kBandPitch; the
+// tolerance band stands kToleranceInset from the body's far end, or
+// kSixBandToleranceInset ahead of a sixth band kWideBandWidth wide.
 constexpr int kBandWidth = 12;
-constexpr std::array<int, kBandCount> kBandLeft{65, 86, 108, 161};
+constexpr int kBandPitch = 22;
+constexpr int kFirstBandInset = 22;
+constexpr int kToleranceInset = 36;
+constexpr int kSixBandToleranceInset = 58;
+constexpr int kWideBandWidth = 18;
+constexpr int kWideBandInset = 30;
+// Gold and silver shine in a lighter stripe along the band's upper part.
+constexpr double kSheenTop = 0.15;
+constexpr double kSheenHeight = 0.2;
+constexpr int kSheenLighter = 140; // per cent
 
-constexpr QRgb kBodyColour = 0xE6CFA0;
+constexpr QRgb kCarbonFilmBody = 0xE6CFA0;
+constexpr QRgb kMetalFilmBody = 0x9CC7E8;
 constexpr QRgb kLeadColour = 0x8C8C8C;
 constexpr QRgb kOutlineColour = 0x404040;
-// The last tolerance, None (20%), is made without a band.
-constexpr int kNoneTolerance = static_cast<int>(kToleranceRows.size()) - 1;
+
+// Where a band of a part of `count` bands stands on the body.
+QRect BandRect(int count, int band, const QRect& body) {
+    const int tolerance = FigureCount(count) + 1;
+    if (band < tolerance)
+        return {body.left() + kFirstBandInset + band * kBandPitch, body.top(), kBandWidth,
+                body.height()};
+    if (band == tolerance)
+        return {body.right() - (count == kSixBands ? kSixBandToleranceInset : kToleranceInset),
+                body.top(), kBandWidth, body.height()};
+    return {body.right() - kWideBandInset, body.top(), kWideBandWidth, body.height()};
+}
 
 } // namespace
 
@@ -38,20 +61,25 @@ ResistorPicture::ResistorPicture(QWidget* parent) : QWidget(parent) {
     SetBands(bands_);
 }
 
-void ResistorPicture::SetBands(const BandPositions& bands) {
+void ResistorPicture::SetBands(const PartBands& bands) {
     bands_ = bands;
     setAccessibleDescription(Wording::BandsDescription(bands));
     update();
 }
 
-const BandPositions& ResistorPicture::Bands() const {
+const PartBands& ResistorPicture::Bands() const {
     return bands_;
+}
+
+void ResistorPicture::SetCodesShown(bool shown) {
+    codesShown_ = shown;
+    update();
 }
 
 void ResistorPicture::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QRect body(kLeadLength, kBodyMargin, width() - 2 * kLeadLength,
-                     height() - 2 * kBodyMargin);
+    const int count = static_cast<int>(bands_.size());
+    const QRect body(kLeadLength, kBodyTop, width() - 2 * kLeadLength, kBodyHeight);
     QRect lead(0, 0, width(), kLeadThickness);
     lead.moveCenter(body.center());
     painter.fillRect(lead, QColor(kLeadColour));
@@ -59,18 +87,36 @@ void ResistorPicture::paintEvent(QPaintEvent*) {
     // bands keep sharp edges at any scale.
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QColor(kOutlineColour));
-    painter.setBrush(QColor(kBodyColour));
+    painter.setBrush(QColor(count == kFourBands ? kCarbonFilmBody : kMetalFilmBody));
     painter.drawRoundedRect(QRectF(body).adjusted(0.5, 0.5, -0.5, -0.5), kBodyRounding,
                             kBodyRounding, Qt::RelativeSize);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    for (int band = 0; band < kBandCount; ++band) {
-        const int position = bands_[band];
-        if (band == kToleranceBand && position == kNoneTolerance)
+    QFont codes = font();
+    codes.setPixelSize(kCodesPixelSize);
+    painter.setFont(codes);
+    for (int band = 0; band < count; ++band) {
+        const int colour = bands_[band];
+        const QRect rect = BandRect(count, band, body);
+        if (colour == kNoBand)
             continue;
-        painter.setBrush(position == kNoPosition ? QBrush(Qt::NoBrush)
-                                                 : QBrush(ToQColor(SwatchColor(band, position))));
-        painter.drawRect(kBandLeft[band], body.top(), kBandWidth, body.height());
+        if (colour == kNoPosition) {
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(rect);
+            continue;
+        }
+        const ColourCode& code = kColourCode[colour];
+        const QColor ink = QColor::fromRgb(code.ink);
+        painter.fillRect(rect, ink);
+        if (code.metallic)
+            painter.fillRect(QRectF(rect.left(), rect.top() + rect.height() * kSheenTop,
+                                    rect.width(), rect.height() * kSheenHeight),
+                             ink.lighter(kSheenLighter));
+        if (codesShown_) {
+            const QRect below(rect.center().x() - kBandPitch / 2, kCodesTop, kBandPitch,
+                              kCodesHeight);
+            painter.drawText(below, Qt::AlignCenter, QString::fromLatin1(code.letters));
+        }
     }
 }
 

@@ -2,14 +2,15 @@
 // SPDX-License-Identifier: MIT
 
 #pragma once
-// The resistor drawn: the body with its leads and the four bands in the
-// colours of the main window's swatches, spaced as on a real part with the
-// tolerance band apart. A band with nothing chosen is an empty outline; the
-// tolerance None is no band at all, the plain body, as on a real part.
-// It draws whatever positions it was last given, so any window can show a
-// resistor with it.
+// A leaded resistor drawn as it looks: four bands on a beige carbon-film
+// body, five or six on a light blue metal-film body, in inks like real bands
+// (metallic gold and silver). The figures and the multiplier sit close
+// together, the tolerance band apart, a sixth band wider on the end cap. A
+// band with nothing chosen is an empty outline; a four-band part without a
+// tolerance band shows the plain body there. Under each band its letter code
+// (BK, BN...), for a student who cannot tell red from brown.
 
-#include "working.h"
+#include "part.h"
 
 #include <QWidget>
 
@@ -21,16 +22,19 @@ class ResistorPicture : public QWidget {
   public:
     explicit ResistorPicture(QWidget* parent = nullptr);
 
-    // Draws these positions from now on, and names them in the accessible
+    // Draws these bands from now on, and names them in the accessible
     // description ("Bands: Yellow, Violet, Red, Gold").
-    void SetBands(const BandPositions& bands);
-    const BandPositions& Bands() const;
+    void SetBands(const PartBands& bands);
+    const PartBands& Bands() const;
+    // Whether the letter codes show under the bands; they do at first.
+    void SetCodesShown(bool shown);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    BandPositions bands_{kNoPosition, kNoPosition, kNoPosition, kNoPosition};
+    PartBands bands_ = PartBands(kFourBands, kNoPosition);
+    bool codesShown_ = true;
 };
 
 } // namespace zevodave

@@ -25,7 +25,7 @@ QString Wording::Colour(std::string_view entry) {
         QT_TR_NOOP("Black"),  QT_TR_NOOP("Brown"), QT_TR_NOOP("Red"),  QT_TR_NOOP("Orange"),
         QT_TR_NOOP("Yellow"), QT_TR_NOOP("Green"), QT_TR_NOOP("Blue"), QT_TR_NOOP("Violet"),
         QT_TR_NOOP("Grey"),   QT_TR_NOOP("White"), QT_TR_NOOP("Gold"), QT_TR_NOOP("Silver"),
-        QT_TR_NOOP("None"),
+        QT_TR_NOOP("Pink"),   QT_TR_NOOP("None"),
     };
     const auto name = std::ranges::find(kNames, entry);
     return name == kNames.end() ? QString() : tr(*name);
@@ -33,6 +33,10 @@ QString Wording::Colour(std::string_view entry) {
 
 QString Wording::EntryName(int band, int position) {
     return Colour(EntryTexts(band)[position]);
+}
+
+QString Wording::ColourName(int colour) {
+    return Colour(colour == kNoBand ? kNoBandEntry : kColourCode[colour].name);
 }
 
 QString Wording::Number(const Decimal& value, int unit) {
@@ -83,73 +87,117 @@ QString Names(const BandPositions& bands, int count) {
     return names.join(Wording::tr(", "));
 }
 
-// A digit band as the working reads it: "Yellow 4".
+// A figure band as the working reads it: "Yellow 4".
+QString Figure(int colour) {
+    return Wording::tr("%1 %2").arg(Wording::ColourName(colour),
+                                    Wording::Number(kColourCode[colour].digit));
+}
+
+// On four bands a figure's or a multiplier's list position is its colour.
 QString Figure(const BandPositions& bands, int band) {
-    return Wording::tr("%1 %2").arg(Wording::EntryName(band, bands[band]),
-                                    Wording::Number(bands[band]));
+    return Figure(bands[band]);
 }
 
 QString Factor(int multiplier) {
-    return Wording::Number(MultiplierFactor(multiplier), 0);
+    return Wording::Number(Decimal{"1", kColourCode[multiplier].exponent}, 0);
+}
+
+// The figures named and the number they give: "Yellow 4, Violet 7 give 47".
+QString Figures(const PartBands& bands) {
+    const int figures = FigureCount(static_cast<int>(bands.size()));
+    const QString number = Wording::Number(FigureNumber(bands));
+    return figures == static_cast<int>(kBandFigures)
+               ? Wording::tr("%1, %2 give %3").arg(Figure(bands[0]), Figure(bands[1]), number)
+               : Wording::tr("%1, %2, %3 give %4")
+                     .arg(Figure(bands[0]), Figure(bands[1]), Figure(bands[2]), number);
 }
 
 QString Figures(const BandPositions& bands) {
-    return Wording::tr("%1, %2 give %3")
-        .arg(Figure(bands, kFirstDigitBand), Figure(bands, kSecondDigitBand),
-             Wording::Number(BandNumber(bands)));
+    return Figures(FromPositions(bands));
 }
 
-QString WithTolerance(const QString& value, int tolerance) {
+QString Percent(int hundredths) {
+    constexpr long long kHundredthPlaces = -2;
+    return Wording::Number(Normalized({std::to_string(hundredths), kHundredthPlaces}), 0);
+}
+
+// A value with the tolerance of a four-band tolerance list position.
+QString WithTolerancePosition(const QString& value, int tolerance) {
     return tolerance == kNoPosition
                ? value
-               : Wording::tr("%1 +/- %2%")
-                     .arg(value, Wording::Number(kToleranceRows[tolerance].percent));
+               : Wording::WithTolerance(value, kToleranceRows[tolerance].Percent() *
+                                                   kHundredthsPerPercent);
+}
+
+bool IsStandard(const Decimal& value, int bandCount) {
+    for (int series = 0; series < SeriesCount(bandCount); ++series) {
+        if (InSeries(series, value))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
 
-QStringList Wording::WorkingLines(const BandPositions& bands) {
-    const auto [first, second, multiplier, tolerance] = bands;
-    if (first == kNoPosition)
+QString Wording::WithTolerance(const QString& value, int hundredths) {
+    return tr("%1 +/- %2%").arg(value, Percent(hundredths));
+}
+
+QStringList Wording::WorkingLines(const PartBands& bands) {
+    const int count = static_cast<int>(bands.size());
+    const int figures = FigureCount(count);
+    QStringList named;
+    for (int band = 0; band < figures && bands[band] != kNoPosition; ++band)
+        named << Figure(bands[band]);
+    if (named.isEmpty())
         return {};
-    if (second == kNoPosition)
-        return {Figure(bands, kFirstDigitBand)};
+    if (named.size() < figures)
+        return {named.join(tr(", "))};
     QStringList lines{Figures(bands)};
 
-    const std::optional<Decimal> value = BandValue(bands);
+    const std::optional<Decimal> value = PartValue(bands);
     if (!value)
         return lines;
-    const QString name = EntryName(kMultiplierBand, multiplier);
+    const int multiplier = bands[figures];
+    const QString name = ColourName(multiplier);
     const QString inOhm = InUnit(Number(*value, 0), 0);
     const QString inUnit = Value(*value);
-    const QString number = Number(BandNumber(bands));
+    const QString number = Number(FigureNumber(bands));
     // The value again in its own unit where that is not ohm.
     lines << (inUnit == inOhm ? tr("%1 multiplies by %2: %3 x %2 = %4")
                                     .arg(name, Factor(multiplier), number, inOhm)
                               : tr("%1 multiplies by %2: %3 x %2 = %4 = %5")
                                     .arg(name, Factor(multiplier), number, inOhm, inUnit));
 
-    if (tolerance == kNoPosition)
-        return lines;
-    const auto [low, high] = ToleranceBounds(bands);
     const int unit = UnitOf(*value);
-    lines << tr("%1: +/- %2%, so from %3 to %4")
-                 .arg(EntryName(kToleranceBand, tolerance),
-                      Number(kToleranceRows[tolerance].percent), Number(low, unit),
-                      InUnit(Number(high, unit), unit));
+    const int tolerance = bands[figures + 1];
+    if (tolerance != kNoPosition) {
+        const int hundredths = ToleranceOf(tolerance);
+        const auto [low, high] = ToleranceRange(*value, hundredths);
+        lines << tr("%1: +/- %2%, so from %3 to %4")
+                     .arg(ColourName(tolerance), Percent(hundredths), Number(low, unit),
+                          InUnit(Number(high, unit), unit));
+    }
+    if (count == kSixBands && bands.back() != kNoPosition) {
+        const int coefficient = kColourCode[bands.back()].coefficient;
+        lines << tr("%1: %2 ppm/K, so at most %3 more or less for each degree warmer or cooler")
+                     .arg(ColourName(bands.back()), Number(coefficient),
+                          Value(Drift(*value, coefficient)));
+    }
     return lines;
 }
 
-QString Wording::BandsDescription(const BandPositions& bands) {
+QString Wording::BandsDescription(const PartBands& bands) {
     QStringList names;
-    for (int band = 0; band < kBandCount; ++band)
-        names << (bands[band] == kNoPosition ? tr("not chosen") : EntryName(band, bands[band]));
+    for (const int colour : bands)
+        names << (colour == kNoPosition ? tr("not chosen") : ColourName(colour));
     return tr("Bands: %1").arg(names.join(tr(", ")));
 }
 
-QString Wording::StandardValues(const Decimal& value) {
+QString Wording::StandardValues(const Decimal& value, int bandCount) {
+    const auto seriesCount = static_cast<std::size_t>(SeriesCount(bandCount));
     QStringList holding;
-    for (std::size_t series = 0; series < kSeries.size(); ++series) {
+    for (std::size_t series = 0; series < seriesCount; ++series) {
         if (InSeries(static_cast<int>(series), value))
             holding << ToQString(kSeries[series].name);
     }
@@ -161,20 +209,22 @@ QString Wording::StandardValues(const Decimal& value) {
     // The unit is written once, after the last number.
     const int unit = UnitOf(value);
     QStringList nearest;
-    for (std::size_t series = 0; series < kSeries.size(); ++series) {
+    for (std::size_t series = 0; series < seriesCount; ++series) {
         const auto neighbour = [&](Direction direction) {
             return Number(SeriesNeighbour(static_cast<int>(series), value, direction), unit);
         };
         const QString above = neighbour(Direction::Up);
         nearest << tr("in %1 %2 and %3")
                        .arg(ToQString(kSeries[series].name), neighbour(Direction::Down),
-                            series + 1 == kSeries.size() ? InUnit(above, unit) : above);
+                            series + 1 == seriesCount ? InUnit(above, unit) : above);
     }
     return tr("%1 is not a standard value: nearest %2").arg(Value(value), nearest.join(tr(", ")));
 }
 
 QString Wording::Refusal(const ValueReading& reading) {
     const Decimal& value = reading.value;
+    const int count = reading.bandCount;
+    const bool four = count == kFourBands;
     switch (reading.refusal) {
     case Refusal::None:
         return {};
@@ -185,14 +235,21 @@ QString Wording::Refusal(const ValueReading& reading) {
         return tr("A comma followed by three digits could be a decimal sign or a thousands "
                   "separator: write 1000 or 1k.");
     case Refusal::Tolerance: {
+        std::vector<int> tolerances;
+        for (const int colour : RoleColours(count, Role::Tolerance))
+            tolerances.push_back(ToleranceOf(colour));
+        std::ranges::sort(tolerances);
         QStringList percents;
-        for (const ToleranceRow& row : kToleranceRows)
-            percents << Number(row.percent);
-        return tr("Four bands show a tolerance of %1%.").arg(ListOf(percents, Join::Or));
+        for (const int hundredths : tolerances)
+            percents << Percent(hundredths);
+        return (four ? tr("Four bands show a tolerance of %1%.")
+                     : tr("Five- and six-band parts show a tolerance of %1%."))
+            .arg(ListOf(percents, Join::Or));
     }
     case Refusal::TooLarge:
-        return tr("%1 is more than four bands can show: the largest value is %2.")
-            .arg(Value(value), Value(LargestBandValue()));
+        return (four ? tr("%1 is more than four bands can show: the largest value is %2.")
+                     : tr("%1 is more than five or six bands can show: the largest value is %2."))
+            .arg(Value(value), Value(LargestBandValue(count)));
     case Refusal::TooManyFigures: {
         const QString text = Value(value);
         const int unit = UnitOf(value);
@@ -203,6 +260,13 @@ QString Wording::Refusal(const ValueReading& reading) {
         const QString above =
             reading.above ? InUnit(Number(*reading.above, unit), unit) : QString();
         const auto figures = static_cast<long long>(value.digits.size());
+        if (!four)
+            return reading.above
+                       ? tr("%1 needs %2 significant figures. Nearest five-band E192 values: %3 "
+                            "and %4.")
+                             .arg(text, Number(figures), below, above)
+                       : tr("%1 needs %2 significant figures. Nearest five-band E192 value: %3.")
+                             .arg(text, Number(figures), below);
         if (figures == kFiveBandFigures)
             return reading.above ? tr("%1 needs three significant figures: a five-band resistor. "
                                       "Nearest four-band E24 values: %2 and %3.")
@@ -218,14 +282,68 @@ QString Wording::Refusal(const ValueReading& reading) {
                                    .arg(text, Number(figures), below);
     }
     case Refusal::TooFine:
-        return tr("%1 is finer than the smallest step four bands can show, %2.")
-            .arg(Value(value), Value(SmallestBandStep()));
+        return (four ? tr("%1 is finer than the smallest step four bands can show, %2.")
+                     : tr("%1 is finer than the smallest step five or six bands can show, %2."))
+            .arg(Value(value), Value(SmallestBandStep(count)));
     }
     return {};
 }
 
+QString Wording::OtherEnd(const PartBands& bands) {
+    if (std::ranges::find(bands, kNoPosition) != bands.end())
+        return {};
+    const int count = static_cast<int>(bands.size());
+    const PartBands reversed = Reversed(bands);
+    const int misfit = FirstMisfit(reversed);
+    if (misfit != kNoPosition) {
+        const QString name = ColourName(reversed[misfit]);
+        switch (RoleOf(count, misfit)) {
+        case Role::Figure:
+            return tr("From the other end: %1 is not a figure, so this end is the start.")
+                .arg(name);
+        case Role::Tolerance:
+            return tr("From the other end: %1 is not a tolerance colour, so this end is the start.")
+                .arg(name);
+        default:
+            return tr("From the other end: %1 has no temperature coefficient, so this end is the "
+                      "start.")
+                .arg(name);
+        }
+    }
+    QStringList names;
+    for (const int colour : reversed) {
+        if (colour != kNoBand)
+            names << ColourName(colour);
+    }
+    const Decimal value = *PartValue(reversed);
+    const QString reading =
+        WithTolerance(Value(value), ToleranceOf(reversed[FigureCount(count) + 1]));
+    const QString joined = names.join(tr(", "));
+    const bool thisStandard = IsStandard(*PartValue(bands), count);
+    const bool otherStandard = IsStandard(value, count);
+    if (reversed.front() == colour::Black)
+        return tr("From the other end: %1 give %2, but no resistor starts with Black, so this "
+                  "end is the start.")
+            .arg(joined, reading);
+    if (otherStandard && thisStandard)
+        return tr("From the other end: %1 give %2, also a standard value: the tolerance band is "
+                  "the one set apart by the wider gap.")
+            .arg(joined, reading);
+    if (otherStandard)
+        return tr("From the other end: %1 give %2, a standard value where this end gives none: "
+                  "the other end is likely the start.")
+            .arg(joined, reading);
+    if (thisStandard)
+        return tr("From the other end: %1 give %2, not a standard value, so this end is likely "
+                  "the start.")
+            .arg(joined, reading);
+    return tr("From the other end: %1 give %2, not a standard value either: the tolerance band is "
+              "the one set apart by the wider gap.")
+        .arg(joined, reading);
+}
+
 QString Wording::Question(const BandPositions& question) {
-    return WithTolerance(Value(*BandValue(question)), question[kToleranceBand]);
+    return WithTolerancePosition(Value(*BandValue(question)), question[kToleranceBand]);
 }
 
 namespace {
@@ -250,7 +368,7 @@ QString Hint(const BandPositions& question, const Verdict& verdict) {
     case Slip::Tolerance:
         return Wording::tr("Hint: the tolerance band, set apart, is %1: +/- %2%.")
             .arg(Wording::EntryName(band, question[band]),
-                 Wording::Number(kToleranceRows[question[band]].percent));
+                 Wording::Number(kToleranceRows[question[band]].Percent()));
     case Slip::BlackFirst:
         return Wording::tr("Hint: no resistor starts with Black: %1 is %2.")
             .arg(Wording::Value(*BandValue(question)), Names(question, kToleranceBand));
@@ -294,7 +412,7 @@ QString Wording::ReadingFeedback(const BandPositions& question, const Verdict& v
         break;
     }
     return Wrong(tr("Not quite: you typed %1. %2"), tr("Not quite: you typed %1. %2 %3"),
-                 WithTolerance(Value(reading.value), reading.tolerance), question, verdict);
+                 WithTolerancePosition(Value(reading.value), reading.tolerance), question, verdict);
 }
 
 QString Wording::ChoiceFeedback(const BandPositions& question, const BandPositions& chosen,

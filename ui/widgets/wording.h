@@ -28,6 +28,8 @@ class Wording {
     // The name of a band's entry at a position: "Gold" for the tolerance
     // band's position 2.
     static QString EntryName(int band, int position);
+    // The name of a colour of the colour code; "None" for kNoBand.
+    static QString ColourName(int colour);
 
     // A number in a unit (0 ohm to 3 Gigohm): "4.7" for 4700 ohm in Kilohm.
     // Every number in a sentence is written by this one function, whole
@@ -39,18 +41,28 @@ class Wording {
     // A value in its own unit: "4.7 Kilohm", "0.47 ohm".
     static QString Value(const Decimal& value);
 
-    // The working as far as the chosen bands take it, one line each:
+    // The working of a part of any bands as far as the chosen bands take it,
+    // one line each, the value with the figures the bands give:
     //   "Yellow 4, Violet 7 give 47"
     //   "Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm"
     //   "Gold: +/- 5%, so from 4.465 to 4.935 Kilohm"
-    static QStringList WorkingLines(const BandPositions& bands);
+    //   "Red: 50 ppm/K, so at most 0.235 ohm more or less for each degree
+    //   warmer or cooler"
+    static QStringList WorkingLines(const PartBands& bands);
     // The bands as a screen reader hears them: "Bands: Yellow, Violet, Red,
     // Gold", with "not chosen" where nothing is.
-    static QString BandsDescription(const BandPositions& bands);
-    // Which series hold a value, or its neighbours in each when none does.
-    static QString StandardValues(const Decimal& value);
+    static QString BandsDescription(const PartBands& bands);
+    // Which of the series a part of that many bands is offered hold a value,
+    // or its neighbours in each when none does.
+    static QString StandardValues(const Decimal& value, int bandCount = kFourBands);
     // Why a whole value's text chose no bands; empty when it did.
     static QString Refusal(const ValueReading& reading);
+    // What the same bands give read from the other end, and which end is
+    // the likely start; empty until every band is chosen.
+    static QString OtherEnd(const PartBands& bands);
+    // A value with its tolerance in hundredths of a per cent: "4.7 Kilohm
+    // +/- 5%".
+    static QString WithTolerance(const QString& value, int hundredths);
 
     // A Practice question's value and tolerance: "4.7 Kilohm +/- 5%".
     static QString Question(const BandPositions& question);

@@ -31,10 +31,10 @@ class LearnResistorTest : public QObject {
     // What is seen, parts joined by " | ": the main window's result line,
     // then in the Resistor window the picture's description, the working,
     // standard values and message as a screen reader gets them, whether each
-    // step button works ("on" or "off"), the focus, and the main window's
-    // control that takes the focus when it is next active. Where `expected`
-    // has a "*" that part is skipped, and the parts after its last are left
-    // out.
+    // step button works ("on" or "off"), the focus, the main window's control
+    // that takes the focus when it is next active, and what the other end
+    // gives. Where `expected` has a "*" that part is skipped, and the parts
+    // after its last are left out.
     QString Seen(const QStringList& expected) const {
         QStringList seen{main->findChild<QLineEdit*>("txtValues")->text()};
         for (const char* name : {"picResistor", "lblWorking", "lblStandard", "lblMessage"})
@@ -42,7 +42,8 @@ class LearnResistorTest : public QObject {
         for (const char* name : {"cmdPrevious", "cmdNext"})
             seen << (learn->findChild<QWidget*>(name)->isEnabled() ? "on" : "off");
         seen << QAccessible::queryAccessibleInterface(Focus())->text(QAccessible::Name)
-             << main->focusWidget()->objectName();
+             << main->focusWidget()->objectName()
+             << learn->findChild<QWidget*>("lblOtherEnd")->accessibleDescription();
         for (int i = 0; i < expected.size(); ++i)
             if (expected[i] == "*")
                 seen[i] = "*";
@@ -97,16 +98,42 @@ class LearnResistorTest : public QObject {
             {"Alt+S Up Alt+P", "4.7 Kilohm +/- 5% | * | * | * | * | * | * | E6"},
             // The main window followed; a refused value changes nothing and
             // says why.
-            {"cboBand1:Up Alt+V 4.75k",
-             "* | Bands: Yellow, Blue, Red, Gold | * | * | 4.75 Kilohm needs three significant "
-             "figures: a five-band resistor. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
+            {"cboBand1:Up Alt+V 4.753k",
+             "* | Bands: Yellow, Blue, Red, Gold | * | * | 4.753 Kilohm needs 4 significant "
+             "figures. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
             // Band 1 Black: one figure, still in the unit of the value it makes.
             {"cboBand0:Up cboBand0:Up cboBand0:Up cboBand0:Up",
              "* | Bands: Black, Blue, Red, Gold | Black 0, Blue 6 give 6 / Red multiplies by 100: "
              "6 x 100 = 600 ohm / Gold: +/- 5%, so from 570 to 630 ohm"},
             // The message cleared; Previous off at the lowest E6 value, Next on.
-            {"0.1_1%", "* | * | Brown 1, Black 0 give 10 / Silver multiplies by 0.01: 10 x 0.01 = "
-                       "0.10 ohm / Brown: +/- 1%, so from 0.099 to 0.101 ohm | * |  | off | on"},
+            {"0.1_1%",
+             "* | * | Brown 1, Black 0 give 10 / Silver multiplies by 0.01: 10 x 0.01 = "
+             "0.10 ohm / Brown: +/- 1%, so from 0.099 to 0.101 ohm | * |  | off | on | * | "
+             "* | From the other end: Silver is not a figure, so this end is the start."},
+            // Three figures move the window on to five bands, the tolerance
+            // kept; the main window keeps its four bands.
+            {"4.99k", ".10 ohm +/- 1% | Bands: Yellow, White, White, Brown, Brown | Yellow 4, "
+                      "White 9, White 9 give 499 / Brown multiplies by 10: 499 x 10 = 4990 ohm = "
+                      "4.99 Kilohm / Brown: +/- 1%, so from 4.9401 to 5.0399 Kilohm | 4.99 Kilohm "
+                      "is in E96 and E192 | 4.99 Kilohm needs five bands: the window shows it on a "
+                      "five-band part, and the main window keeps its four bands. | * | * | * | * "
+                      "| From the other end: Brown, Brown, White, White, Yellow give 119 Gigohm "
+                      "+/- 0.02%, not a standard value, so this end is likely the start."},
+            // Next in E96; turned round; a sixth band.
+            {"Alt+S Down Down Down Down", "* | * | * | * | * | * | * | E96"},
+            {"Alt+N",
+             "* | Bands: Green, Brown, Brown, Brown, Brown | * | 5.11 Kilohm is in E48, E96 and "
+             "E192 | * | * | * | * | * | From the other end: Brown, Brown, Brown, Brown, Green "
+             "give 1.11 Kilohm +/- 0.5%, also a standard value: the tolerance band is the one set "
+             "apart by the wider gap."},
+            {"Alt+T", "* | Bands: Brown, Brown, Brown, Brown, Green | * | * | * | * | * | E96"},
+            {"Alt+B Down Alt+6 Down Down Down",
+             "* | Bands: Brown, Brown, Brown, Brown, Green, Red | Brown 1, Brown 1, Brown 1 give "
+             "111 / Brown multiplies by 10: 111 x 10 = 1110 ohm = 1.11 Kilohm / Green: +/- 0.5%, "
+             "so from 1.10445 to 1.11555 Kilohm / Red: 50 ppm/K, so at most 0.0555 ohm more or "
+             "less for each degree warmer or cooler"},
+            // Back at four bands, the main window's bands, untouched.
+            {"Alt+B Up Up", ".10 ohm +/- 1% | Bands: Brown, Black, Silver, Brown"},
         };
         for (const auto& [script, expected] : rows)
             Step(script, expected);
@@ -119,8 +146,10 @@ class LearnResistorTest : public QObject {
     // out, each caption before its control; and closed and destroyed with the
     // main window.
     void windowTraits() {
-        // The longest working, White's.
-        Step("47G_1%", "47. Gigohm +/- 1%");
+        // The longest working, six bands' at the largest multiplier and the
+        // finest tolerance.
+        Step("Alt+B Down Down Alt+V 976G_0.01% Alt+6 Down",
+             "* | Bands: White, Violet, Blue, White, Grey, Black");
         QVERIFY(learn->x() > main->frameGeometry().right() && learn->windowType() == Qt::Tool &&
                 learn->minimumSize() == learn->maximumSize());
         const QLabel* working = learn->findChild<QLabel*>("lblWorking");
@@ -137,10 +166,14 @@ class LearnResistorTest : public QObject {
                 QVERIFY(!window->child(i)->rect().intersects(window->child(j)->rect()));
         }
         QCOMPARE(heard.join(", "),
-                 "Zevodave Resistor, picResistor Resistor picture, lblWorking Working, lblStandard "
-                 "Standard values, lblSeries Series, cboSeries E12, cmdPrevious Previous standard "
-                 "value, cmdNext Next standard value, lblValue Value, txtValue Value, lblMessage "
-                 "Message");
+                 "Zevodave Resistor, picResistor Resistor picture, lblBands Bands, cboBands 6 "
+                 "bands, chkCodes Colour codes, lblBand0 Band 1, cboBand0 White, lblBand1 Band 2, "
+                 "cboBand1 Violet, lblBand2 Band 3, cboBand2 Blue, lblBand3 Band 4, cboBand3 "
+                 "White, lblBand4 Band 5, cboBand4 Grey, lblBand5 Band 6, cboBand5 Black, "
+                 "lblWorking Working, lblStandard Standard values, lblOtherEnd Other end, "
+                 "cmdTurnRound Turn round, lblSeries Series, cboSeries E12, cmdPrevious Previous "
+                 "standard value, cmdNext Next standard value, lblValue Value, txtValue Value, "
+                 "lblMessage Message");
         main->close();
         QTRY_VERIFY(!learn);
     }

@@ -26,6 +26,17 @@ BandPositions Bands(const QString& text) {
     return bands;
 }
 
+// Four numbers as four-band list positions, five or six as colours.
+PartBands Part(const QString& text) {
+    const QStringList numbers = text.split(' ', Qt::SkipEmptyParts);
+    if (numbers.size() == kFourBands)
+        return FromPositions(Bands(text));
+    PartBands bands;
+    for (const QString& number : numbers)
+        bands.push_back(number.toInt());
+    return bands;
+}
+
 } // namespace
 
 class WidgetsTest : public QObject {
@@ -85,13 +96,18 @@ class WidgetsTest : public QObject {
         const BandPositions question = Bands(input);
         const std::string answer = input.section(';', 1).toStdString();
         QString seen;
+        // A kind ending in 5 reads for five bands.
+        const int count = kind.endsWith('5') ? kFiveBands : kFourBands;
+        const ValueReading reading = ReadWholeValue(input.toStdString(), count);
         if (kind == "working")
-            seen = Wording::WorkingLines(question).join(" / ") + " | " +
-                   Wording::BandsDescription(question);
-        else if (kind == "standard")
-            seen = Wording::StandardValues(ReadWholeValue(input.toStdString()).value);
-        else if (kind == "refusal")
-            seen = Wording::Refusal(ReadWholeValue(input.toStdString()));
+            seen = Wording::WorkingLines(Part(input)).join(" / ") + " | " +
+                   Wording::BandsDescription(Part(input));
+        else if (kind == "other end")
+            seen = Wording::OtherEnd(Part(input));
+        else if (kind.startsWith("standard"))
+            seen = Wording::StandardValues(reading.value, count);
+        else if (kind.startsWith("refusal"))
+            seen = Wording::Refusal(reading);
         else if (kind == "typed")
             seen = Wording::ReadingFeedback(question, JudgeReading(question, answer));
         else
@@ -100,33 +116,44 @@ class WidgetsTest : public QObject {
         QCOMPARE(seen, expected);
     }
 
-    // Across the middle of the picture, the bands a user sees: each chosen
-    // band in its list's colour, in order, the tolerance band set further
-    // apart than the others; nothing for a band not chosen, nor for None.
+    // Across the bands, what a user sees: each chosen band in its ink, in
+    // order, the tolerance band set further apart than the others; nothing
+    // for a band not chosen, nor for None; a four-band part on a carbon-film
+    // body, a five-band part on a metal-film one.
     void picture() {
         ResistorPicture picture;
         QStringList seen;
-        for (const char* bands : {"4 7 2 2", "0 -1 11 4"}) {
-            picture.SetBands(Bands(bands));
+        for (const char* bands : {"4 7 2 2", "0 -1 11 4", "4 9 9 1 1", "1 0 0 12 8 2"}) {
+            picture.SetBands(Part(bands));
             const QImage image = picture.grab().toImage();
             QStringList runs;
             QList<int> starts, ends;
-            for (int x = 0; x < image.width(); ++x) {
-                const QColor colour = image.pixelColor(x, image.height() / 2);
-                if (!std::ranges::any_of(kColourRows, [&](const ColourRow& row) {
-                        return ToQColor(row.colourCode) == colour;
-                    }))
-                    continue;
-                if (ends.isEmpty() || ends.back() != x - 1)
-                    runs << colour.name(), starts << x, ends << x;
-                ends.back() = x;
+            // The row through the middle of the bands holds the most runs.
+            for (int y = 0; y < image.height(); ++y) {
+                QStringList row;
+                QList<int> rowStarts, rowEnds;
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor colour = image.pixelColor(x, y);
+                    if (!std::ranges::any_of(kColourCode, [&](const ColourCode& code) {
+                            return QColor::fromRgb(code.ink) == colour;
+                        }))
+                        continue;
+                    if (rowEnds.isEmpty() || rowEnds.back() != x - 1)
+                        row << colour.name(), rowStarts << x, rowEnds << x;
+                    rowEnds.back() = x;
+                }
+                if (row.size() > runs.size())
+                    runs = row, starts = rowStarts, ends = rowEnds;
             }
             seen << runs.join(' ');
-            if (runs.size() == kBandCount)
-                QVERIFY(starts[3] - ends[2] >
-                        2 * std::max(starts[1] - ends[0], starts[2] - ends[1]));
+            const qsizetype tolerance = runs.size() == kSixBands ? 4 : runs.size() - 1;
+            for (qsizetype gap = 1; gap < tolerance && runs.size() >= kFourBands; ++gap)
+                QVERIFY(starts[tolerance] - ends[tolerance - 1] >
+                        2 * (starts[gap] - ends[gap - 1]));
         }
-        QCOMPARE(seen.join(" / "), "#ffff00 #ff00ff #ff0000 #ffffc0 / #000000 #e0e0e0");
+        QCOMPARE(seen.join(" / "), "#f7d117 #8a3fb8 #d2232a #c9a23a / #1e1e1e #b8bcc2 / "
+                                   "#f7d117 #f7f7f2 #f7f7f2 #7a4520 #7a4520 / "
+                                   "#7a4520 #1e1e1e #1e1e1e #f2a2c0 #8e8e8e #d2232a");
     }
 
     // Beside the main window on a 1600 x 900 screen: right, left, else
