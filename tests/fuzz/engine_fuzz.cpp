@@ -55,5 +55,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int band = 0; bands && band < kBandCount; ++band)
         Require((*bands)[band] >= kNoPosition && (*bands)[band] < int(EntryTexts(band).size()),
                 "a whole value chooses positions of the lists");
+    for (const int count : {kFiveBands, kSixBands}) {
+        const ValueReading reading = ReadWholeValue(text, count);
+        Require(reading.part.has_value() == (reading.refusal == Refusal::None),
+                "a whole value is shown on five or six bands or refused, with why");
+        for (int band = 0; reading.part && band < count; ++band) {
+            const int colour = (*reading.part)[band];
+            Require(colour == kNoPosition || Fits(count, band, colour),
+                    "a whole value chooses colours each band offers");
+        }
+    }
     return 0;
 }

@@ -132,8 +132,10 @@ class LearnResistorTest : public QObject {
              "111 / Brown multiplies by 10: 111 x 10 = 1110 ohm = 1.11 Kilohm / Green: +/- 0.5%, "
              "so from 1.10445 to 1.11555 Kilohm / Red: 50 ppm/K, so at most 0.0555 ohm more or "
              "less for each degree warmer or cooler"},
-            // Back at four bands, the main window's bands, untouched.
-            {"Alt+B Up Up", ".10 ohm +/- 1% | Bands: Brown, Black, Silver, Brown"},
+            // Back at four bands, the main window's bands, untouched, and E24
+            // for E96, which four bands are not offered.
+            {"Alt+B Up Up Alt+S", ".10 ohm +/- 1% | Bands: Brown, Black, Silver, Brown | * | * | "
+                                  "* | * | * | E24"},
         };
         for (const auto& [script, expected] : rows)
             Step(script, expected);
@@ -150,6 +152,11 @@ class LearnResistorTest : public QObject {
         // finest tolerance.
         Step("Alt+B Down Down Alt+V 976G_0.01% Alt+6 Down",
              "* | Bands: White, Violet, Blue, White, Grey, Black");
+        // Alt+C hides the letter codes under the bands.
+        QWidget* picture = learn->findChild<QWidget*>("picResistor");
+        const QImage coded = picture->grab().toImage();
+        QTest::keySequence(Focus(), QKeySequence("Alt+C"));
+        QTRY_VERIFY(picture->grab().toImage() != coded);
         QVERIFY(learn->x() > main->frameGeometry().right() && learn->windowType() == Qt::Tool &&
                 learn->minimumSize() == learn->maximumSize());
         const QLabel* working = learn->findChild<QLabel*>("lblWorking");

@@ -1,0 +1,134 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
+// Parts of four, five and six bands: the colour code against the published
+// table, the E48, E96 and E192 series against theirs, values read at five
+// bands, and every five-band value read back from its working, from either
+// end.
+
+#include "standardvalues.h"
+#include "wholevalue.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <tuple>
+
+using namespace zevodave;
+
+namespace {
+
+using namespace colour;
+
+// A few rows of IEC 60062:2016 for each meaning: figure, multiplier,
+// tolerance (hundredths of a per cent), temperature coefficient, letters.
+TEST(ColourCode, MatchesThePublishedTable) {
+    const std::tuple<int, int, int, int, int, std::string_view> rows[] = {
+        {Black, 0, 0, kNoMeaning, 250, "BK"}, {Brown, 1, 1, 100, 100, "BN"},
+        {Orange, 3, 3, 5, 15, "OG"},          {Yellow, 4, 4, 2, 25, "YE"},
+        {Grey, 8, 8, 1, 1, "GY"},             {White, 9, 9, kNoMeaning, kNoMeaning, "WH"},
+        {Gold, kNoMeaning, -1, 500, kNoMeaning, "GD"},
+        {Pink, kNoMeaning, -3, kNoMeaning, kNoMeaning, "PK"}};
+    for (const auto& [colour, digit, exponent, tolerance, coefficient, letters] : rows) {
+        const ColourCode& c = kColourCode[colour];
+        EXPECT_EQ(std::tuple(c.digit, c.exponent, c.tolerance, c.coefficient, c.letters),
+                  std::tuple(digit, exponent, tolerance, coefficient, letters))
+            << c.name;
+    }
+}
+
+// One decade of each three-figure series against the published E96 table,
+// E48 being every second E96 value; E192 is the rounded geometric series but
+// for 9.20. Membership of every three-figure value, and the steps at the
+// ends of what five bands show.
+TEST(StandardValues, ThreeFigureSeriesMatchThePublishedTables) {
+    std::istringstream e96(
+        "100 102 105 107 110 113 115 118 121 124 127 130 133 137 140 143 147 150 154 158 162 165 "
+        "169 174 178 182 187 191 196 200 205 210 215 221 226 232 237 243 249 255 261 267 274 280 "
+        "287 294 301 309 316 324 332 340 348 357 365 374 383 392 402 412 422 432 442 453 464 475 "
+        "487 499 511 523 536 549 562 576 590 604 619 634 649 665 681 698 715 732 750 768 787 806 "
+        "825 845 866 887 909 931 953 976");
+    std::vector<bool> published[3]{std::vector<bool>(1000), std::vector<bool>(1000),
+                                   std::vector<bool>(1000)};
+    for (int i = 0, figures = 0; e96 >> figures; ++i)
+        published[0][figures] = i % 2 == 0, published[1][figures] = true;
+    for (int i = 0; i < 192; ++i)
+        published[2][i == 185 ? 920 : std::lround(100 * std::pow(10.0, i / 192.0))] = true;
+    for (int series = 3; series < 6; ++series)
+        for (int figures = 100; figures < 1000; ++figures)
+            EXPECT_EQ(InSeries(series, {std::to_string(figures), 1}),
+                      published[series - 3][figures])
+                << kSeries[series].name << " " << figures;
+    const Decimal first{"100", -3}, last{"976", 9};
+    EXPECT_EQ(std::tuple(StandardStep(4, first, Direction::Down, kFiveBands),
+                         StandardStep(4, last, Direction::Up, kFiveBands),
+                         StandardStep(4, {}, Direction::Up, kFiveBands),
+                         StandardStep(4, last, Direction::Down, kFiveBands)),
+              std::tuple(std::nullopt, std::nullopt, first, Decimal{"953", 9}));
+}
+
+// What five bands choose for a value typed, with "-" for a band left as it
+// was, or which refusal.
+TEST(ReadWholeValue, ReadsThreeFiguresAndTheFinerTolerancesOnFiveBands) {
+    const std::pair<const char*, std::string> rows[] = {
+        {"4k99 1%", "4 9 9 1 1"},   {"49R9 0.25%", "4 9 9 10 6"}, {"0.047", "0 4 7 12 -"},
+        {"4k7 20%", "4 7 0 1 -"},   {"1.00k 0.01%", "1 0 0 1 8"}, {"999G", "9 9 9 9 -"},
+        {"4.753k", "figures"},      {"0.0475", "fine"},          {"1000G", "too large"},
+        {"4k7 0.3%", "tolerance"}};
+    const char* refusals[] = {"", "no number", "comma", "tolerance", "too large", "figures",
+                              "fine"};
+    for (const auto& [text, expected] : rows) {
+        const ValueReading reading = ReadWholeValue(text, kFiveBands);
+        std::string seen = refusals[static_cast<int>(reading.refusal)];
+        for (const int colour : reading.part.value_or(PartBands{}))
+            seen += (seen.empty() ? "" : " ") +
+                    (colour == kNoPosition ? std::string("-") : std::to_string(colour));
+        EXPECT_EQ(seen, expected) << text;
+    }
+}
+
+// Every five-band value of every multiplier, its tolerance varied: the
+// value as the working writes it reads back as the same bands, and so does
+// the other end's reading wherever that is a resistor starting with a figure
+// other than Black.
+TEST(Part, EveryFiveBandValueReadsBackFromEitherEnd) {
+    const std::vector<int> tolerances = RoleColours(kFiveBands, Role::Tolerance);
+    const auto readsBack = [](const PartBands& bands) {
+        const Decimal value = *PartValue(bands);
+        const int unit = UnitOf(value);
+        const std::string text =
+            NumberText(value, unit) + " " + std::string(UnitWord(unit));
+        const std::optional<PartBands> read = ReadWholeValue(text, kFiveBands).part;
+        return read && std::equal(bands.begin(), bands.end() - 1, read->begin());
+    };
+    for (int n = 100; n < 1000; ++n)
+        for (int multiplier = 0; multiplier < kColourCount; ++multiplier) {
+            const PartBands bands{n / 100, n / 10 % 10, n % 10, multiplier,
+                                  tolerances[n % tolerances.size()]};
+            EXPECT_TRUE(readsBack(bands)) << n << " x " << multiplier;
+            const PartBands reversed = Reversed(bands);
+            EXPECT_TRUE(FirstMisfit(reversed) != kNoPosition || reversed[0] == Black ||
+                        readsBack(reversed))
+                << n << " x " << multiplier << " reversed";
+        }
+}
+
+// From four bands to five the value and tolerance stay; None and bands not
+// chosen stay unchosen; six bands add a coefficient and keep it going back
+// to five. A four-band part without a tolerance band turns its three bands.
+TEST(Part, ChangesBandCountKeepingItsValue) {
+    const PartBands four{Yellow, Violet, Red, Gold}, none{Yellow, Violet, Silver, kNoBand};
+    EXPECT_EQ(WithBandCount(four, kFiveBands), (PartBands{Yellow, Violet, Black, Brown, Gold}));
+    EXPECT_EQ(WithBandCount(none, kSixBands),
+              (PartBands{Yellow, Violet, Black, Pink, kNoPosition, kNoPosition}));
+    EXPECT_EQ(WithBandCount({Red, kNoPosition, Red, kNoPosition, Grey, Blue}, kFiveBands),
+              (PartBands{Red, kNoPosition, Red, kNoPosition, Grey}));
+    EXPECT_EQ(WithBandCount({Red, Red, Red, Red, Grey}, kSixBands),
+              (PartBands{Red, Red, Red, Red, Grey, kNoPosition}));
+    EXPECT_EQ(Reversed(none), (PartBands{Silver, Violet, Yellow, kNoBand}));
+    EXPECT_EQ(ToPositions(FromPositions({4, 7, 11, 4})), (BandPositions{4, 7, 11, 4}));
+}
+
+} // namespace
