@@ -4,7 +4,6 @@
 #include "part.h"
 
 #include <algorithm>
-#include <ranges>
 
 namespace zevodave {
 
@@ -79,9 +78,10 @@ std::vector<int> RoleColours(int bandCount, Role role) {
 }
 
 int LowestExponent(int bandCount) {
-    return std::ranges::min(
-        RoleColours(bandCount, Role::Multiplier) |
-        std::views::transform([](int colour) { return kColourCode[colour].exponent; }));
+    int lowest = 0;
+    for (const int colour : RoleColours(bandCount, Role::Multiplier))
+        lowest = std::min(lowest, kColourCode[colour].exponent);
+    return lowest;
 }
 
 bool Fits(int bandCount, int band, int colour) {

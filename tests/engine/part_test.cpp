@@ -26,9 +26,12 @@ using namespace colour;
 // tolerance (hundredths of a per cent), temperature coefficient, letters.
 TEST(ColourCode, MatchesThePublishedTable) {
     const std::tuple<int, int, int, int, int, std::string_view> rows[] = {
-        {Black, 0, 0, kNoMeaning, 250, "BK"}, {Brown, 1, 1, 100, 100, "BN"},
-        {Orange, 3, 3, 5, 15, "OG"},          {Yellow, 4, 4, 2, 25, "YE"},
-        {Grey, 8, 8, 1, 1, "GY"},             {White, 9, 9, kNoMeaning, kNoMeaning, "WH"},
+        {Black, 0, 0, kNoMeaning, 250, "BK"},
+        {Brown, 1, 1, 100, 100, "BN"},
+        {Orange, 3, 3, 5, 15, "OG"},
+        {Yellow, 4, 4, 2, 25, "YE"},
+        {Grey, 8, 8, 1, 1, "GY"},
+        {White, 9, 9, kNoMeaning, kNoMeaning, "WH"},
         {Gold, kNoMeaning, -1, 500, kNoMeaning, "GD"},
         {Pink, kNoMeaning, -3, kNoMeaning, kNoMeaning, "PK"}};
     for (const auto& [colour, digit, exponent, tolerance, coefficient, letters] : rows) {
@@ -73,12 +76,12 @@ TEST(StandardValues, ThreeFigureSeriesMatchThePublishedTables) {
 // was, or which refusal.
 TEST(ReadWholeValue, ReadsThreeFiguresAndTheFinerTolerancesOnFiveBands) {
     const std::pair<const char*, std::string> rows[] = {
-        {"4k99 1%", "4 9 9 1 1"},   {"49R9 0.25%", "4 9 9 10 6"}, {"0.047", "0 4 7 12 -"},
-        {"4k7 20%", "4 7 0 1 -"},   {"1.00k 0.01%", "1 0 0 1 8"}, {"999G", "9 9 9 9 -"},
-        {"4.753k", "figures"},      {"0.0475", "fine"},          {"1000G", "too large"},
+        {"4k99 1%", "4 9 9 1 1"}, {"49R9 0.25%", "4 9 9 10 6"}, {"0.047", "0 4 7 12 -"},
+        {"4k7 20%", "4 7 0 1 -"}, {"1.00k 0.01%", "1 0 0 1 8"}, {"999G", "9 9 9 9 -"},
+        {"4.753k", "figures"},    {"0.0475", "fine"},           {"1000G", "too large"},
         {"4k7 0.3%", "tolerance"}};
-    const char* refusals[] = {"", "no number", "comma", "tolerance", "too large", "figures",
-                              "fine"};
+    const char* refusals[] = {"",          "no number", "comma", "tolerance",
+                              "too large", "figures",   "fine"};
     for (const auto& [text, expected] : rows) {
         const ValueReading reading = ReadWholeValue(text, kFiveBands);
         std::string seen = refusals[static_cast<int>(reading.refusal)];
@@ -98,8 +101,7 @@ TEST(Part, EveryFiveBandValueReadsBackFromEitherEnd) {
     const auto readsBack = [](const PartBands& bands) {
         const Decimal value = *PartValue(bands);
         const int unit = UnitOf(value);
-        const std::string text =
-            NumberText(value, unit) + " " + std::string(UnitWord(unit));
+        const std::string text = NumberText(value, unit) + " " + std::string(UnitWord(unit));
         const std::optional<PartBands> read = ReadWholeValue(text, kFiveBands).part;
         return read && std::equal(bands.begin(), bands.end() - 1, read->begin());
     };

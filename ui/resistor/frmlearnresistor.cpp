@@ -94,6 +94,8 @@ void frmLearnResistor::CreateControls() {
     lblStandard = NewTextLabel("lblStandard", tr("Standard values"), kStandardLines);
     lblOtherEnd = NewTextLabel("lblOtherEnd", tr("Other end"), kOtherEndLines);
     cmdTurnRound = NewButton("cmdTurnRound", tr("&Turn round"));
+    // The sentence beside it takes the room.
+    cmdTurnRound->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     cboSeries = new QComboBox;
     cboSeries->setObjectName("cboSeries");
     auto* lblSeries = NewCaption("lblSeries", tr("&Series"), cboSeries);
