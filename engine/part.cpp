@@ -196,8 +196,6 @@ PartBands WithBandCount(const PartBands& bands, int bandCount) {
     result[newFigures] = multiplier;
     const int tolerance = bands[oldFigures + 1];
     result[newFigures + 1] = tolerance == kNoBand ? kNoPosition : tolerance;
-    if (bandCount == kSixBands && bands.size() == kSixBands)
-        result.back() = bands.back();
     return result;
 }
 

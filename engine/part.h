@@ -69,11 +69,11 @@ PartBands Reversed(const PartBands& bands);
 // not chosen. nullopt where those bands cannot show the value.
 std::optional<PartBands> ValueColours(const Decimal& value, int bandCount);
 
-// The same part at another band count. From four bands to five or six the
-// value and tolerance stay: a third figure of Black and the multiplier one
-// step lower (Yellow, Violet, Red, Gold becomes Yellow, Violet, Black, Brown,
-// Gold); None and bands not chosen become not chosen. Between five and six
-// the shared bands stay.
+// The same part with five or six bands. From four bands the value and
+// tolerance stay: a third figure of Black and the multiplier one step lower
+// (Yellow, Violet, Red, Gold becomes Yellow, Violet, Black, Brown, Gold);
+// None and bands not chosen become not chosen. Between five and six the
+// shared bands stay; a sixth band starts not chosen.
 PartBands WithBandCount(const PartBands& bands, int bandCount);
 
 } // namespace zevodave

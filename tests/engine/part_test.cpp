@@ -23,8 +23,17 @@ namespace {
 using namespace colour;
 
 // A few rows of IEC 60062:2016 for each meaning: figure, multiplier,
-// tolerance (hundredths of a per cent), temperature coefficient, letters.
+// tolerance (hundredths of a per cent), temperature coefficient, letters;
+// and every temperature coefficient and IEC 60757 letter code, which only
+// the picture and the six-band working show.
 TEST(ColourCode, MatchesThePublishedTable) {
+    std::string coefficients, letters;
+    for (const ColourCode& c : kColourCode) {
+        coefficients += std::to_string(c.coefficient) + " ";
+        letters += std::string(c.letters) + " ";
+    }
+    EXPECT_EQ(coefficients, "250 100 50 15 25 20 10 5 1 -1 -1 -1 -1 ");
+    EXPECT_EQ(letters, "BK BN RD OG YE GN BU VT GY WH GD SR PK ");
     const std::tuple<int, int, int, int, int, std::string_view> rows[] = {
         {Black, 0, 0, kNoMeaning, 250, "BK"},
         {Brown, 1, 1, 100, 100, "BN"},

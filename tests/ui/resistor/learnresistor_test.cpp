@@ -5,10 +5,12 @@
 // driven by the keyboard, the main window followed and closed with it.
 
 #include "frmresistor.h"
+#include "part.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -152,6 +154,19 @@ class LearnResistorTest : public QObject {
         // finest tolerance.
         Step("Alt+B Down Down Alt+V 976G_0.01% Alt+6 Down",
              "* | Bands: White, Violet, Blue, White, Grey, Black");
+        // Each list holds its band's colours, heard as "Band 1"..., painted
+        // in its ink with text that reads on it.
+        QStringList lists;
+        for (int band = 0; band < kSixBands; ++band) {
+            const auto* list = learn->findChild<QComboBox*>(QString("cboBand%1").arg(band));
+            QVERIFY(list->accessibleDescription() == QString("Band %1").arg(band + 1));
+            lists << QString("%1 %2/%3")
+                         .arg(list->count())
+                         .arg(list->palette().color(QPalette::Button).name(),
+                              list->palette().color(QPalette::ButtonText).name());
+        }
+        QCOMPARE(lists.join(", "), "10 #f7f7f2/#000000, 10 #8a3fb8/#ffffff, 10 #2860c8/#ffffff, "
+                                   "13 #f7f7f2/#000000, 10 #8e8e8e/#000000, 9 #1e1e1e/#ffffff");
         // Alt+C hides the letter codes under the bands.
         QWidget* picture = learn->findChild<QWidget*>("picResistor");
         const QImage coded = picture->grab().toImage();

@@ -75,6 +75,7 @@ class WidgetsTest : public QObject {
             {"zero", "standard", "0", "0 ohm is not a standard value"},
             {"four figures", "refusal", "4753", "4.753 Kilohm needs 4 significant figures. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
             {"three figures past the largest E24 value", "refusal", "99.5G", "99.5 Gigohm needs three significant figures: a five-band resistor. Nearest four-band E24 value: 91 Gigohm."},
+            {"four figures past the largest E24 value", "refusal", "99.55G", "99.55 Gigohm needs 4 significant figures. Nearest four-band E24 value: 91 Gigohm."},
             {"finer than the bands", "refusal", "0.015", "0.015 ohm is finer than the smallest step four bands can show, 0.01 ohm."},
             {"too large", "refusal", "100G", "100 Gigohm is more than four bands can show: the largest value is 99 Gigohm."},
             {"a comma before three digits", "refusal", "1,000", "A comma followed by three digits could be a decimal sign or a thousands separator: write 1000 or 1k."},
