@@ -72,8 +72,10 @@ shoot() {
     xdotool key --delay 100 alt+l r
     xdotool search --sync --onlyvisible --name '^Zevodave Resistor$' >/dev/null
     sleep 0.5
-    xdotool type --delay 50 '4k7 5%'
-    xdotool key Return
+    # Five bands, a value typed, a Red sixth band.
+    xdotool key --delay 100 alt+b Down alt+v
+    xdotool type --delay 50 '4k99 1%'
+    xdotool key --delay 100 Return alt+b Down alt+6 Down Down Down alt+v
     sleep 0.5
     # Both windows: the screen's black background trimmed away round them,
     # and what remains below the shorter one filled in grey.
