@@ -109,14 +109,11 @@ void frmLearnResistor::CreateControls() {
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(picResistor, 0, Qt::AlignHCenter);
-    for (const auto& row :
-         std::initializer_list<std::initializer_list<QWidget*>>{{lblBands, cboBands, chkCodes}}) {
-        auto* line = new QHBoxLayout;
-        for (QWidget* control : row)
-            line->addWidget(control);
-        line->addStretch();
-        column->addLayout(line);
-    }
+    auto* bandCount = new QHBoxLayout;
+    for (QWidget* control : std::initializer_list<QWidget*>{lblBands, cboBands, chkCodes})
+        bandCount->addWidget(control);
+    bandCount->addStretch();
+    column->addLayout(bandCount);
     column->addLayout(bandGrid);
     for (const auto& row : std::initializer_list<std::initializer_list<QWidget*>>{
              {lblWorking},
