@@ -126,8 +126,8 @@ TEST(Part, EveryFiveBandValueReadsBackFromEitherEnd) {
 }
 
 // From four bands to five the value and tolerance stay; None and bands not
-// chosen stay unchosen; from six bands to five the others stay. A four-band part without a
-// tolerance band turns its three bands.
+// chosen stay unchosen; from six bands to five the others stay. A four-band
+// part without a tolerance band turns its three bands.
 TEST(Part, ChangesBandCountKeepingItsValue) {
     const PartBands four{Yellow, Violet, Red, Gold}, none{Yellow, Violet, Silver, kNoBand};
     EXPECT_EQ(WithBandCount(four, kFiveBands), (PartBands{Yellow, Violet, Black, Brown, Gold}));
