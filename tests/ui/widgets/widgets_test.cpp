@@ -98,6 +98,8 @@ class WidgetsTest : public QObject {
             {"nothing read", "typed", "4 7 2 2;seventy", "No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%."},
             {"chosen right", "chosen", "1 0 10 4;1 0 10 4", "Right: Brown 1, Black 0, Gold x 0.1 = 1.0 ohm +/- 20%."},
             {"Black first", "chosen", "2 2 3 0;0 2 3 0", "Not quite: you chose Black, Red, Orange, Brown. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: no resistor starts with Black: 22 Kilohm is Red, Red, Orange."},
+            {"chosen a multiplier off", "chosen", "2 2 3 0;2 2 2 0", "Not quite: you chose Red, Red, Red, Brown. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: a factor of ten out: the multiplier is one colour off."},
+            {"Brown for Black is no look-alike", "chosen", "1 0 2 2;1 1 2 2", "Not quite: you chose Brown, Brown, Red, Gold. Brown 1, Black 0 give 10; Red multiplies by 100, so 1.0 Kilohm."},
             {"a list unchosen", "chosen", "4 7 2 2;4 7 -1 2", "Choose a colour in each of the four lists."},
             // clang-format on
         };
