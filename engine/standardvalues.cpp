@@ -34,7 +34,9 @@ Figures FiguresOf(const Decimal& value, std::size_t count) {
             exact.digits.size() > count};
 }
 
-std::vector<int> DecadeOf(int series) {
+} // namespace
+
+std::vector<int> SeriesFigures(int series) {
     const SeriesRow& row = kSeries[series];
     std::vector<int> figures;
     const auto take = [&](const auto& table) {
@@ -48,7 +50,6 @@ std::vector<int> DecadeOf(int series) {
     return figures;
 }
 
-} // namespace
 
 int SeriesCount(int bandCount) {
     return bandCount == kFourBands ? kFourBandSeries : static_cast<int>(kSeries.size());
@@ -58,13 +59,13 @@ bool InSeries(int series, const Decimal& value) {
     if (IsZero(value))
         return false;
     const Figures f = FiguresOf(value, kSeries[series].figures);
-    const std::vector<int> decade = DecadeOf(series);
+    const std::vector<int> decade = SeriesFigures(series);
     return !f.more && std::binary_search(decade.begin(), decade.end(), f.figures);
 }
 
 Decimal SeriesNeighbour(int series, const Decimal& value, Direction direction) {
     const auto [figures, exponent, more] = FiguresOf(value, kSeries[series].figures);
-    const std::vector<int> decade = DecadeOf(series);
+    const std::vector<int> decade = SeriesFigures(series);
     if (direction == Direction::Up) {
         const auto above = std::upper_bound(decade.begin(), decade.end(), figures);
         return above == decade.end() ? Decimal{std::to_string(decade.front()), exponent + 1}

@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zevodave {
 
@@ -54,6 +55,10 @@ inline constexpr int kFourBandSeries = 3;
 int SeriesCount(int bandCount);
 
 enum class Direction { Down, Up };
+
+// One decade of a series' figures in order: 10, 15, 22... for E6; 100,
+// 102, 105... for E96.
+std::vector<int> SeriesFigures(int series);
 
 // Whether a value is one of a series' values, in any decade. Zero is not.
 bool InSeries(int series, const Decimal& value);

@@ -7,6 +7,7 @@
 // window can show.
 
 #include "bands.h"
+#include "smdcode.h"
 #include "typedentry.h"
 #include "wholevalue.h"
 
@@ -65,5 +66,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "a whole value chooses colours each band offers");
         }
     }
+    const MarkingResult marking = ReadMarking(text);
+    Require(marking.readings.empty() == (marking.refusal != MarkingRefusal::None),
+            "a marking is read or refused, with why");
+    for (const MarkingReading& reading : marking.readings)
+        Require(MarkingsFor(reading.value).threeDigits || MarkingsFor(reading.value).fourDigits,
+                "a value read from a marking has a marking");
     return 0;
 }

@@ -10,6 +10,7 @@
 #include "frmhelp.h"
 #include "frmlearnresistor.h"
 #include "frmpractice.h"
+#include "frmsmdcode.h"
 #include "learnwindow.h"
 #include "resistance.h"
 #include "textconvert.h"
@@ -153,6 +154,8 @@ void frmResistor::CreateMenus() {
     mnuLearn->setObjectName("mnuLearn");
     mnuLearnResistor = mnuLearn->addAction(tr("&Resistor"));
     mnuLearnResistor->setObjectName("mnuLearnResistor");
+    mnuLearnSmd = mnuLearn->addAction(tr("&SMD code"));
+    mnuLearnSmd->setObjectName("mnuLearnSmd");
     mnuLearnPractice = mnuLearn->addAction(tr("&Practice"));
     mnuLearnPractice->setObjectName("mnuLearnPractice");
 
@@ -195,6 +198,7 @@ void frmResistor::ConnectHandlers() {
     connect(mnuHelpAbout, &QAction::triggered, this, &frmResistor::mnuHelpAbout_Click);
     connect(mnuHelpHelp, &QAction::triggered, this, &frmResistor::mnuHelpHelp_Click);
     connect(mnuLearnResistor, &QAction::triggered, this, &frmResistor::mnuLearnResistor_Click);
+    connect(mnuLearnSmd, &QAction::triggered, this, &frmResistor::mnuLearnSmd_Click);
     connect(mnuLearnPractice, &QAction::triggered, this, &frmResistor::mnuLearnPractice_Click);
 }
 
@@ -353,7 +357,16 @@ void frmResistor::mnuLearnResistor_Click() {
         auto* window = new frmLearnResistor(Bands(), this);
         connect(this, &frmResistor::BandsChanged, window, &frmLearnResistor::ShowBands);
         connect(window, &frmLearnResistor::BandsChosen, this, &frmResistor::SetBands);
-        PlaceBeside(window, this);
+        PlaceBeside(window, {this});
+        return window;
+    });
+}
+
+// The SMD window opens clear of this window and of an open Resistor window.
+void frmResistor::mnuLearnSmd_Click() {
+    ShowSingle(smdWindow, [this] {
+        auto* window = new frmSmdCode(this);
+        PlaceBeside(window, {this, resistorWindow});
         return window;
     });
 }
@@ -365,6 +378,8 @@ void frmResistor::mnuLearnPractice_Click() {
 void frmResistor::closeEvent(QCloseEvent* event) {
     if (resistorWindow)
         resistorWindow->close();
+    if (smdWindow)
+        smdWindow->close();
     QMainWindow::closeEvent(event);
 }
 

@@ -24,6 +24,7 @@ class frmAbout;
 class frmHelp;
 class frmLearnResistor;
 class frmPractice;
+class frmSmdCode;
 
 class frmResistor : public QMainWindow {
     Q_OBJECT
@@ -51,6 +52,7 @@ class frmResistor : public QMainWindow {
     void mnuHelpAbout_Click();
     void mnuHelpHelp_Click();
     void mnuLearnResistor_Click();
+    void mnuLearnSmd_Click();
     void mnuLearnPractice_Click();
 
   private:
@@ -87,6 +89,7 @@ class frmResistor : public QMainWindow {
     QAction* mnuFileExit = nullptr;
     QMenu* mnuLearn = nullptr;
     QAction* mnuLearnResistor = nullptr;
+    QAction* mnuLearnSmd = nullptr;
     QAction* mnuLearnPractice = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpAbout = nullptr;
@@ -99,6 +102,8 @@ class frmResistor : public QMainWindow {
     // The one Resistor window while it is open: a companion of this window,
     // its child, so it closes with it.
     QPointer<frmLearnResistor> resistorWindow;
+    // The one SMD window, a companion like the Resistor window.
+    QPointer<frmSmdCode> smdWindow;
     // The one Practice window: a window of its own, like the help window.
     QPointer<frmPractice> practiceWindow;
 };

@@ -40,11 +40,16 @@ QPoint BesidePosition(const QRect& anchor, const QSize& frame, const QRect& scre
     return {x, y};
 }
 
-void PlaceBeside(QWidget* window, const QWidget* anchor) {
-    const QRect frame = anchor->frameGeometry();
-    const QSize border = frame.size() - anchor->size();
+void PlaceBeside(QWidget* window, std::initializer_list<const QWidget*> anchors) {
+    const QWidget* first = *anchors.begin();
+    QRect frames;
+    for (const QWidget* anchor : anchors) {
+        if (anchor)
+            frames |= anchor->frameGeometry();
+    }
+    const QSize border = first->frameGeometry().size() - first->size();
     window->move(
-        BesidePosition(frame, window->size() + border, anchor->screen()->availableGeometry()));
+        BesidePosition(frames, window->size() + border, first->screen()->availableGeometry()));
 }
 
 } // namespace zevodave

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <initializer_list>
+
 class QDialog;
 class QString;
 class QWidget;
@@ -34,8 +36,10 @@ void SetUpLearnWindow(QDialog* window, const QString& name, const QString& capti
 // far as the screen allows.
 QPoint BesidePosition(const QRect& anchor, const QSize& frame, const QRect& screen);
 
-// Moves a window not yet shown beside another on its screen, its frame
-// taken to be as thick as the other's.
-void PlaceBeside(QWidget* window, const QWidget* anchor);
+// Moves a window not yet shown beside others on the first one's screen, so
+// that it covers none of them where the screen has room, its frame taken to
+// be as thick as the first one's. Null windows (one not open) are passed
+// over.
+void PlaceBeside(QWidget* window, std::initializer_list<const QWidget*> anchors);
 
 } // namespace zevodave

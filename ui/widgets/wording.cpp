@@ -40,7 +40,18 @@ QString Wording::ColourName(int colour) {
 }
 
 QString Wording::Number(const Decimal& value, int unit) {
-    return ToQString(NumberText(value, unit));
+    // A whole part of five or more digits is grouped in threes with a thin
+    // space ("47 000"); a fraction is not.
+    constexpr qsizetype kGroupFrom = 5;
+    constexpr qsizetype kGroup = 3;
+    constexpr QChar kThinSpace(0x2009);
+    QString text = ToQString(NumberText(value, unit));
+    const qsizetype point = text.contains('.') ? text.indexOf('.') : text.size();
+    if (point >= kGroupFrom) {
+        for (qsizetype at = point - kGroup; at > 0; at -= kGroup)
+            text.insert(at, kThinSpace);
+    }
+    return text;
 }
 
 QString Wording::Number(long long whole) {
@@ -340,6 +351,130 @@ QString Wording::OtherEnd(const PartBands& bands) {
     return tr("From the other end: %1 give %2, not a standard value either: the tolerance band is "
               "the one set apart by the wider gap.")
         .arg(joined, reading);
+}
+
+namespace {
+
+// What markings of a kind usually mean: three characters +/- 5%, four and
+// EIA-96 +/- 1%.
+constexpr int kShortMarkingPercent = 5;
+constexpr int kPreciseMarkingPercent = 1;
+// A long text is quoted by its start.
+constexpr qsizetype kQuotedLength = 4;
+
+// A value worked out from its figures and a power of ten, as the working
+// writes a multiplier: "47 x 100 = 4700 ohm = 4.7 Kilohm".
+QString Product(const Decimal& value) {
+    const QString inOhm = Wording::InUnit(Wording::Number(value, 0), 0);
+    const QString inUnit = Wording::Value(value);
+    const QString figures = Wording::Number({value.digits, 0}, 0);
+    const QString factor = Wording::Number({"1", value.exponent}, 0);
+    return inUnit == inOhm ? Wording::tr("%1 x %2 = %3").arg(figures, factor, inOhm)
+                           : Wording::tr("%1 x %2 = %3 = %4").arg(figures, factor, inOhm, inUnit);
+}
+
+// "2 zeros", "1 zero".
+QString Zeros(long long count) {
+    return count == 1 ? Wording::tr("1 zero") : Wording::tr("%1 zeros").arg(Wording::Number(count));
+}
+
+QString Reading(const QString& marking, const MarkingReading& reading) {
+    const Decimal& value = reading.value;
+    switch (reading.kind) {
+    case MarkingKind::ZeroOhm:
+        return Wording::tr("%1 is a zero-ohm link: a wire in a resistor's case, 0 ohm.")
+            .arg(marking);
+    case MarkingKind::ThreeDigits:
+        return Wording::tr("%1 is three digits: the figures %2 and %3, so %4. Three-digit "
+                           "markings usually mean +/- %5%.")
+            .arg(marking, Wording::Number({value.digits, 0}, 0), Zeros(value.exponent),
+                 Product(value), Wording::Number(kShortMarkingPercent));
+    case MarkingKind::FourDigits:
+        return Wording::tr("%1 is four digits: the figures %2 and %3, so %4. Four-digit "
+                           "markings usually mean +/- %5%.")
+            .arg(marking, Wording::Number({value.digits, 0}, 0), Zeros(value.exponent),
+                 Product(value), Wording::Number(kPreciseMarkingPercent));
+    case MarkingKind::RNotation:
+        return Wording::tr("%1 is R notation: R stands for the decimal point, so %2. Markings of "
+                           "%3 characters usually mean +/- %4%.")
+            .arg(marking, Wording::Value(value), Wording::Number(marking.size()),
+                 Wording::Number(marking.size() > 3 ? kPreciseMarkingPercent
+                                                    : kShortMarkingPercent));
+    case MarkingKind::Eia96:
+        return Wording::tr("%1 is an EIA-96 code: %2 is the E96 value %3 and %4 multiplies by %5, "
+                           "so %6. EIA-96 markings usually mean +/- %7%.")
+            .arg(marking, marking.left(2), Wording::Number({value.digits, 0}, 0), marking.right(1),
+                 Wording::Number({"1", reading.eiaExponent}, 0), Product(value),
+                 Wording::Number(kPreciseMarkingPercent));
+    }
+    return {};
+}
+
+} // namespace
+
+QString Wording::Marking(const MarkingResult& result) {
+    QString marking = ToQString(result.marking);
+    if (marking.size() > kQuotedLength)
+        marking = tr("%1...").arg(marking.left(kQuotedLength));
+    switch (result.refusal) {
+    case MarkingRefusal::None:
+        break;
+    case MarkingRefusal::Empty:
+        return tr("Type a marking such as 472, 4701, 4R7 or 01C.");
+    case MarkingRefusal::Length:
+        return tr("%1 is not a resistor marking: markings have at most four characters.")
+            .arg(marking);
+    case MarkingRefusal::Characters:
+        return tr("%1 is not a resistor marking: markings hold only digits and letters.")
+            .arg(marking);
+    case MarkingRefusal::EiaNumber:
+        return tr("%1 is not a resistor marking: EIA-96 codes number the E96 values from 01 to "
+                  "96.")
+            .arg(marking);
+    case MarkingRefusal::EiaLetter:
+        return tr("%1 is not a resistor marking: %2 is no EIA-96 multiplier letter (Z, Y, R, X, "
+                  "S, A, B, H, C, D, E or F).")
+            .arg(marking, marking.right(1));
+    case MarkingRefusal::Form:
+        return tr("%1 is not a resistor marking: it is neither three or four digits, nor R "
+                  "notation such as 4R7, nor an EIA-96 code such as 01C.")
+            .arg(marking);
+    }
+    QStringList lines;
+    for (const MarkingReading& reading : result.readings)
+        lines << ::zevodave::Reading(marking, reading);
+    return lines.join('\n');
+}
+
+QString Wording::Markings(const Decimal& value, const ValueMarkings& markings) {
+    QStringList marked;
+    QStringList cannot;
+    // Below 10 and 100 ohm the short and long markings are R notation.
+    const auto add = [&](const std::optional<std::string>& marking, const char* kind,
+                         const char* none) {
+        if (!marking)
+            cannot << tr(none);
+        else if (marking->find('R') != std::string::npos)
+            marked << tr("%1 (R notation)").arg(ToQString(*marking));
+        else
+            marked << tr(kind).arg(ToQString(*marking));
+    };
+    add(markings.threeDigits, QT_TR_NOOP("%1 (three digits)"),
+        QT_TR_NOOP("three digits cannot show it"));
+    add(markings.fourDigits, QT_TR_NOOP("%1 (four digits)"),
+        QT_TR_NOOP("four digits cannot show it"));
+    if (markings.eia96)
+        marked << tr("%1 (EIA-96)").arg(ToQString(*markings.eia96));
+    else if (InSeries(SeriesIndex("E96"), value))
+        cannot << tr("EIA-96 cannot show it");
+    else
+        cannot << tr("it has no EIA-96 code, not being an E96 value");
+    const QString shown = Value(value);
+    if (marked.isEmpty())
+        return tr("No marking shows %1: %2.").arg(shown, cannot.join(tr("; ")));
+    if (cannot.isEmpty())
+        return tr("%1 is marked %2.").arg(shown, ListOf(marked, Join::Or));
+    return tr("%1 is marked %2; %3.").arg(shown, ListOf(marked, Join::Or), cannot.join(tr("; ")));
 }
 
 QString Wording::Question(const BandPositions& question) {

@@ -8,6 +8,7 @@
 // language can put the pieces in its own order.
 
 #include "practice.h"
+#include "smdcode.h"
 #include "wholevalue.h"
 
 #include <QCoreApplication>
@@ -63,6 +64,12 @@ class Wording {
     // A value with its tolerance in hundredths of a per cent: "4.7 Kilohm
     // +/- 5%".
     static QString WithTolerance(const QString& value, int hundredths);
+
+    // A surface-mount marking worked out, each way it reads, with the
+    // tolerance its kind usually means; or why it is no marking.
+    static QString Marking(const MarkingResult& result);
+    // The markings that show a value, and why the other codes cannot.
+    static QString Markings(const Decimal& value, const ValueMarkings& markings);
 
     // A Practice question's value and tolerance: "4.7 Kilohm +/- 5%".
     static QString Question(const BandPositions& question);

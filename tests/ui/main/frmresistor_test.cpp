@@ -271,7 +271,7 @@ class FrmResistorTest : public QObject {
         }
         QCOMPARE(bar, " / mnuFile &File: mnuFileEdit E&dit (greyed) mnuFileSave &Save (greyed) "
                       "mnuFileExit &Exit / mnuLearn &Learn: mnuLearnResistor &Resistor "
-                      "mnuLearnPractice &Practice / mnuHelp &Help: mnuHelpAbout &About mnuHelpHelp "
+                      "mnuLearnSmd &SMD code mnuLearnPractice &Practice / mnuHelp &Help: mnuHelpAbout &About mnuHelpHelp "
                       "&Help");
         for (const auto& [menu, item] : {std::pair(Qt::Key_H, Qt::Key_A),
                                          {Qt::Key_H, Qt::Key_H},

@@ -55,7 +55,7 @@ class WidgetsTest : public QObject {
         const char* rows[][4] = {
             // clang-format off
             {"the first band alone", "working", "4 -1 -1 -1", "Yellow 4 | Bands: Yellow, not chosen, not chosen, not chosen"},
-            {"White, in Gigohm; Grey and Silver", "working", "8 9 9 3", "Grey 8, White 9 give 89 / White multiplies by 1000000000: 89 x 1000000000 = 89000000000 ohm = 89 Gigohm / Silver: +/- 10%, so from 80.1 to 97.9 Gigohm | Bands: Grey, White, White, Silver"},
+            {"White, in Gigohm; Grey and Silver", "working", "8 9 9 3", "Grey 8, White 9 give 89 / White multiplies by 1\u2009000\u2009000\u2009000: 89 x 1\u2009000\u2009000\u2009000 = 89\u2009000\u2009000\u2009000 ohm = 89 Gigohm / Silver: +/- 10%, so from 80.1 to 97.9 Gigohm | Bands: Grey, White, White, Silver"},
             {"six bands: three figures, Pink, a coefficient", "working", "1 0 0 12 3 2", "Brown 1, Black 0, Black 0 give 100 / Pink multiplies by 0.001: 100 x 0.001 = 0.100 ohm / Orange: +/- 0.05%, so from 0.09995 to 0.10005 ohm / Red: 50 ppm/K, so at most 0.000005 ohm more or less for each degree warmer or cooler | Bands: Brown, Black, Black, Pink, Orange, Red"},
             {"from the other end: not a figure", "other end", "4 7 2 2", "From the other end: Gold is not a figure, so this end is the start."},
             {"from the other end: no coefficient", "other end", "9 1 0 0 1 2", "From the other end: White has no temperature coefficient, so this end is the start."},
@@ -70,6 +70,23 @@ class WidgetsTest : public QObject {
             {"five bands: the tolerances", "refusal5", "4k7 3%", "Five- and six-band parts show a tolerance of 0.01, 0.02, 0.05, 0.1, 0.25, 0.5, 1, 2, 5 or 10%."},
             {"five bands: too fine", "refusal5", "0.0005", "0.0005 ohm is finer than the smallest step five or six bands can show, 0.001 ohm."},
             {"five bands: too large", "refusal5", "1000G", "1000 Gigohm is more than five or six bands can show: the largest value is 999 Gigohm."},
+            {"marking: three digits", "marking", "472", "472 is three digits: the figures 47 and 2 zeros, so 47 x 100 = 4700 ohm = 4.7 Kilohm. Three-digit markings usually mean +/- 5%."},
+            {"marking: four digits", "marking", "4701", "4701 is four digits: the figures 470 and 1 zero, so 470 x 10 = 4700 ohm = 4.70 Kilohm. Four-digit markings usually mean +/- 1%."},
+            {"marking: R notation", "marking", " r47 ", "R47 is R notation: R stands for the decimal point, so 0.47 ohm. Markings of 3 characters usually mean +/- 5%."},
+            {"marking: EIA-96", "marking", "01c", "01C is an EIA-96 code: 01 is the E96 value 100 and C multiplies by 100, so 100 x 100 = 10\u2009000 ohm = 10.0 Kilohm. EIA-96 markings usually mean +/- 1%."},
+            {"marking: read two ways", "marking", "68R", "68R is R notation: R stands for the decimal point, so 68 ohm. Markings of 3 characters usually mean +/- 5%. / 68R is an EIA-96 code: 68 is the E96 value 499 and R multiplies by 0.01, so 499 x 0.01 = 4.99 ohm. EIA-96 markings usually mean +/- 1%."},
+            {"marking: a zero-ohm link", "marking", "000", "000 is a zero-ohm link: a wire in a resistor's case, 0 ohm."},
+            {"marking: no code's order", "marking", "47X2", "47X2 is not a resistor marking: it is neither three or four digits, nor R notation such as 4R7, nor an EIA-96 code such as 01C."},
+            {"marking: no EIA-96 letter", "marking", "01K", "01K is not a resistor marking: K is no EIA-96 multiplier letter (Z, Y, R, X, S, A, B, H, C, D, E or F)."},
+            {"marking: no EIA-96 number", "marking", "00C", "00C is not a resistor marking: EIA-96 codes number the E96 values from 01 to 96."},
+            {"marking: a point", "marking", "4.7", "4.7 is not a resistor marking: markings hold only digits and letters."},
+            {"marking: too long, quoted by its start", "marking", "470000", "4700... is not a resistor marking: markings have at most four characters."},
+            {"marking: nothing", "marking", "", "Type a marking such as 472, 4701, 4R7 or 01C."},
+            {"markings: not E96", "markings", "4k7", "4.7 Kilohm is marked 472 (three digits) or 4701 (four digits); it has no EIA-96 code, not being an E96 value."},
+            {"markings: E96, three digits cannot", "markings", "4k99", "4.99 Kilohm is marked 4991 (four digits) or 68B (EIA-96); three digits cannot show it."},
+            {"markings: below 10 ohm", "markings", "4R7", "4.7 ohm is marked 4R7 (R notation) or 4R70 (R notation); it has no EIA-96 code, not being an E96 value."},
+            {"markings: four figures", "markings", "4.753k", "No marking shows 4.753 Kilohm: three digits cannot show it; four digits cannot show it; it has no EIA-96 code, not being an E96 value."},
+            {"markings: past three digits and EIA-96", "markings", "100G", "100 Gigohm is marked 1009 (four digits); three digits cannot show it; EIA-96 cannot show it."},
             {"one series", "standard", "1.1M", "1.1 Megohm is in E24"},
             {"the neighbours in each series, the unit once", "standard", "990", "990 ohm is not a standard value: nearest in E6 680 and 1000, in E12 820 and 1000, in E24 910 and 1000 ohm"},
             {"zero", "standard", "0", "0 ohm is not a standard value"},
@@ -123,6 +140,10 @@ class WidgetsTest : public QObject {
             seen = Wording::OtherEnd(Part(input));
         else if (kind.startsWith("standard"))
             seen = Wording::StandardValues(reading.value, count);
+        else if (kind == "marking")
+            seen = Wording::Marking(ReadMarking(input.toStdString())).replace('\n', " / ");
+        else if (kind == "markings")
+            seen = Wording::Markings(reading.value, MarkingsFor(reading.value));
         else if (kind.startsWith("refusal"))
             seen = Wording::Refusal(reading);
         else if (kind == "typed")

@@ -1,0 +1,70 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
+// The SMD window as a user meets it: opened from Learn > SMD code by the
+// keyboard, a marking read, a value's markings written, Escape.
+
+#include "frmresistor.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <memory>
+
+using namespace zevodave;
+
+class SmdCodeTest : public QObject {
+    Q_OBJECT
+
+    static QWidget* Active() { return QApplication::activeWindow(); }
+
+    // What a screen reader hears of the window: its name, then each
+    // control's name and description, in the order they are laid out.
+    static QString Heard(QWidget* window) {
+        QAccessibleInterface* dialog = QAccessible::queryAccessibleInterface(window);
+        QStringList heard{dialog->text(QAccessible::Name)};
+        for (int i = 0; i < dialog->childCount(); ++i)
+            heard << dialog->child(i)->text(QAccessible::Name) + " [" +
+                         dialog->child(i)->text(QAccessible::Description) + "]";
+        return heard.join(", ");
+    }
+
+  private slots:
+    void journey() {
+        auto main = std::make_unique<frmResistor>();
+        main->move(main->screen()->availableGeometry().topLeft());
+        main->show();
+        QTRY_VERIFY(main->isActiveWindow());
+        QTest::keyClick(main.get(), Qt::Key_L, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_S);
+        QPointer<QWidget> smd;
+        QTRY_VERIFY((smd = Active()) && smd->objectName() == "frmSmdCode");
+        QVERIFY(smd->windowType() == Qt::Tool && smd->minimumSize() == smd->maximumSize() &&
+                !smd->frameGeometry().intersects(main->frameGeometry()));
+
+        QTest::keyClicks(QApplication::focusWidget(), " 01c\r");
+        QTest::keySequence(smd, QKeySequence("Alt+V"));
+        QTest::keyClicks(QApplication::focusWidget(), "4k7\r");
+        QCOMPARE(
+            Heard(smd),
+            "Zevodave SMD, Chip picture [Marking: 472], Marking [], Marking [], Reading [01C is "
+            "an EIA-96 code: 01 is the E96 value 100 and C multiplies by 100, so 100 x 100 = "
+            "10\u2009000 ohm = 10.0 Kilohm. EIA-96 markings usually mean +/- 1%.], Value [], "
+            "Value [], Markings [4.7 Kilohm is marked 472 (three digits) or 4701 (four "
+            "digits); it has no EIA-96 code, not being an E96 value.]");
+
+        // One window at a time: the menu brings it back to the front.
+        main->activateWindow();
+        QTRY_VERIFY(main->isActiveWindow());
+        main->findChild<QAction*>("mnuLearnSmd")->trigger();
+        QTRY_COMPARE(Active(), smd.data());
+        QTest::keyClick(smd, Qt::Key_Escape);
+        QTRY_VERIFY(!smd);
+    }
+};
+
+QTEST_MAIN(SmdCodeTest)
+#include "frmsmdcode_test.moc"
