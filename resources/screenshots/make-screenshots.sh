@@ -114,3 +114,26 @@ xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
     bash -c "$(declare -f start_desktop stop_desktop shoot_practice); shoot_practice '$program' '$here'"
 mogrify -strip "$here/practice-window.png"
 identify "$here/practice-window.png"
+
+# The SMD window, opened with Learn > SMD code: a marking read, then a
+# value's markings written.
+shoot_smd() {
+    local program="$1" out="$2" rc main smd
+    start_desktop
+    xdotool key --delay 100 alt+l s
+    smd=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zevodave SMD$' | head -1)
+    [ -n "$smd" ] || { echo "Learn > SMD code opened no window" >&2; return 1; }
+    xdotool windowfocus --sync "$smd"
+    sleep 0.5
+    xdotool type --delay 50 '01C'
+    xdotool key --delay 100 Return alt+v
+    xdotool type --delay 50 '4k7'
+    xdotool key Return
+    sleep 0.5
+    import -frame -window "$smd" "$out/smd-window.png"
+    stop_desktop
+}
+xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
+    bash -c "$(declare -f start_desktop stop_desktop shoot_smd); shoot_smd '$program' '$here'"
+mogrify -strip "$here/smd-window.png"
+identify "$here/smd-window.png"
