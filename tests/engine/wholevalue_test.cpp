@@ -52,7 +52,7 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
         {"finer than 0.01 ohm", {"0.015", "15m", "0.0475"}, "fine"},
         {"past 99 Gigohm", {"100G", "100000000000"}, "too large"},
         {"a comma before three digits", {"1,000", "4,700k"}, "comma"},
-        {"a tolerance no band shows", {"4k7 3%", "4k7 05%"}, "tolerance"},
+        {"a tolerance no band shows", {"4k7 3%", "4k7 05%", "47.5%", "4k7 2.5%"}, "tolerance"},
         {"no number", {"", "5%", "four k seven", "-4k7", "4 k7", "4.7.1", "k", "4k7k", "4.7k7"}, "no number"}};
     // clang-format on
     for (const auto& [name, texts, seen] : rows)
