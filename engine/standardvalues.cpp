@@ -82,7 +82,9 @@ std::optional<Decimal> StandardStep(int series, const Decimal& value, Direction 
                                     int bandCount) {
     // The first value is 1 and zeros at the lowest multiplier: 10 x 0.01.
     const auto figures = static_cast<std::size_t>(FigureCount(bandCount));
-    const Decimal first{"1" + std::string(figures - 1, '0'), LowestExponent(bandCount)};
+    std::string one(figures, '0');
+    one.front() = '1';
+    const Decimal first{one, LowestExponent(bandCount)};
     const bool zero = IsZero(value);
     if (direction == Direction::Up && (zero || FiguresOf(value, figures).exponent < first.exponent))
         return first;
