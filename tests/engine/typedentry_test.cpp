@@ -25,7 +25,7 @@ TEST(LeadingNumber, ReadsTheNumberAtTheStart) {
         // Spaces, tabs and line feeds go wherever they stand; nothing else does.
         {"1 2", 12}, {"\t1\n0 ", 10}, {"1\r0", 1}, {"1\u00a02", 1}, {"10 %", 10},
         {"1.5E2", 150}, {"2d1", 20}, {"2D1", 20}, {"5e-1", 0.5}, {"3e", 3}, {"3e+x", 3},
-        {"&HFF", 255}, {"&hfa", 250}, {"&h00004080&", 0x4080}, {"&O17", 15}, {"&o178", 15},
+        {"&HFF", 255}, {"&h9fa", 0x9fa}, {"&h00004080&", 0x4080}, {"&O17", 15}, {"&o178", 15},
         // Beyond a double's range: infinite or zero, never a wrong number.
         {"1e400", kInfinity}, {"-1e400", -kInfinity}, {std::string(400, '9'), kInfinity},
         {"&H" + std::string(300, 'F'), kInfinity}, {"1e99999999999999999999", kInfinity},

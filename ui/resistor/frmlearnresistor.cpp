@@ -127,14 +127,6 @@ void frmLearnResistor::CreateControls() {
             line->addWidget(control, 0, Qt::AlignTop);
         column->addLayout(line);
     }
-    // Each list has room for the longest colour name whatever it holds.
-    qsizetype longest = 0;
-    for (int colour = kNoBand; colour < kColourCount; ++colour) {
-        if (colour != kNoPosition)
-            longest = std::max(longest, Wording::ColourName(colour).size());
-    }
-    for (QComboBox* list : cboBand)
-        list->setMinimumContentsLength(static_cast<int>(longest));
     cboBands_Change();
     setFixedSize(sizeHint());
     txtValue->setFocus();

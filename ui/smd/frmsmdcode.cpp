@@ -32,7 +32,7 @@ frmSmdCode::frmSmdCode(QWidget* parent) : QDialog(parent) {
     picChip = new ChipPicture;
     picChip->setObjectName("picChip");
     picChip->setAccessibleName(tr("Chip picture"));
-    // Created in tab order.
+    // Created in tab order: the marking field, first, has the focus.
     txtMarking = new QLineEdit;
     txtMarking->setObjectName("txtMarking");
     txtMarking->setAccessibleName(tr("Marking"));
@@ -56,7 +56,6 @@ frmSmdCode::frmSmdCode(QWidget* parent) : QDialog(parent) {
         column->addWidget(text);
     }
     setFixedSize(sizeHint());
-    txtMarking->setFocus();
 
     connect(txtMarking, &QLineEdit::returnPressed, this, &frmSmdCode::txtMarking_Enter);
     connect(txtValue, &QLineEdit::returnPressed, this, &frmSmdCode::txtValue_Enter);

@@ -19,7 +19,6 @@ constexpr int kBodyTop = 8;
 constexpr int kBodyHeight = 46;
 constexpr int kCodesTop = kBodyTop + kBodyHeight + 4;
 constexpr int kCodesHeight = 18;
-constexpr int kCodesPixelSize = 11;
 constexpr int kBodyRounding = 25; // per cent of the body's height
 constexpr int kLeadThickness = 5;
 // The value bands start this far into the body, one every kBandPitch; the
@@ -92,9 +91,6 @@ void ResistorPicture::paintEvent(QPaintEvent*) {
                             kBodyRounding, Qt::RelativeSize);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    QFont codes = font();
-    codes.setPixelSize(kCodesPixelSize);
-    painter.setFont(codes);
     for (int band = 0; band < count; ++band) {
         const int colour = bands_[band];
         const QRect rect = BandRect(count, band, body);

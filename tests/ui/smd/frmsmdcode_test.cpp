@@ -59,6 +59,20 @@ class SmdCodeTest : public QObject {
             "Value [], Markings [4.7 Kilohm is marked 472 (three digits) or 4701 (four "
             "digits); it has no EIA-96 code, not being an E96 value.]");
 
+        // The chip as drawn: a metal end, the dark body, the marking large in
+        // white.
+        const QImage chip = smd->findChild<QWidget*>("picChip")->grab().toImage();
+        const qreal ratio = chip.devicePixelRatio();
+        QCOMPARE(chip.pixelColor(QPoint(40, 42) * ratio).name() + " " +
+                     chip.pixelColor(QPoint(60, 20) * ratio).name(),
+                 "#c4c7cc #1c1c1c");
+        int top = chip.height(), bottom = 0;
+        for (int y = 0; y < chip.height(); ++y)
+            for (int x = 0; x < chip.width(); ++x)
+                if (chip.pixelColor(x, y) == Qt::white)
+                    top = std::min(top, y), bottom = std::max(bottom, y);
+        QVERIFY(bottom - top > 15 * ratio);
+
         // One window at a time: the menu brings it back to the front.
         main->activateWindow();
         QTRY_VERIFY(main->isActiveWindow());
