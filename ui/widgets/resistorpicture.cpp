@@ -11,7 +11,7 @@ namespace zevodave {
 
 namespace {
 
-constexpr QSize kPictureSize(300, 84);
+constexpr QSize kPictureSize(320, 84);
 // In pixels of the picture: the leads' length out of the body at either
 // end, the body's margin above, its height and the line of codes under it.
 constexpr int kLeadLength = 50;
@@ -25,7 +25,7 @@ constexpr int kLeadThickness = 5;
 // tolerance band stands kToleranceInset from the body's far end, or
 // kSixBandToleranceInset ahead of a sixth band kWideBandWidth wide.
 constexpr int kBandWidth = 12;
-constexpr int kBandPitch = 22;
+constexpr int kBandPitch = 26;
 constexpr int kFirstBandInset = 22;
 constexpr int kToleranceInset = 36;
 constexpr int kSixBandToleranceInset = 58;
