@@ -69,19 +69,17 @@ std::optional<EiaLetter> FindLetter(char letter) {
     return found == kEiaLetters.end() ? std::nullopt : std::optional(*found);
 }
 
-// Writes a value's figures, with R in place of the point where the value
-// needs one: the figures are `count` digits, the first other than zero
-// where the value allows, times ten to the power the R's place gives.
+// Writes a value below 10^(count - 1) ohm with R in place of the point: the
+// figures are `count` digits, the first other than zero where the value
+// allows ("4R7", "R05"); nullopt for a value finer than the last digit.
 std::optional<std::string> RNotation(const Decimal& exact, long long top, std::size_t count) {
     const long long lowest = -static_cast<long long>(count);
     const long long exponent = std::max(top - static_cast<long long>(count) + 1, lowest);
-    if (exponent > 0 || exact.exponent < exponent)
+    if (exact.exponent < exponent)
         return std::nullopt;
     std::string digits =
         exact.digits + std::string(static_cast<std::size_t>(exact.exponent - exponent), '0');
-    digits.insert(0, count - std::min(count, digits.size()), '0');
-    if (digits.size() > count)
-        return std::nullopt;
+    digits.insert(0, count - digits.size(), '0');
     digits.insert(static_cast<std::size_t>(static_cast<long long>(count) + exponent), 1, kPoint);
     return digits;
 }
