@@ -103,7 +103,6 @@ void frmLearnResistor::CreateControls() {
     cmdNext = NewButton("cmdNext", tr("&Next standard value"));
     txtValue = new QLineEdit;
     txtValue->setObjectName("txtValue");
-    txtValue->setAccessibleName(tr("Value"));
     auto* lblValue = NewCaption("lblValue", tr("&Value"), txtValue);
     lblMessage = NewTextLabel("lblMessage", tr("Message"), kMessageLines);
 

@@ -32,16 +32,15 @@ frmSmdCode::frmSmdCode(QWidget* parent) : QDialog(parent) {
     picChip = new ChipPicture;
     picChip->setObjectName("picChip");
     picChip->setAccessibleName(tr("Chip picture"));
-    // Created in tab order: the marking field, first, has the focus.
+    // Created in tab order: the marking field, first, has the focus. The
+    // fields are named by their labels.
     txtMarking = new QLineEdit;
     txtMarking->setObjectName("txtMarking");
-    txtMarking->setAccessibleName(tr("Marking"));
     auto* lblMarking = NewCaption("lblMarking", tr("&Marking"), txtMarking);
     lblReading = NewTextLabel("lblReading", tr("Reading"), kReadingLines);
     lblReading->setMinimumWidth(fontMetrics().averageCharWidth() * kLineCharacters);
     txtValue = new QLineEdit;
     txtValue->setObjectName("txtValue");
-    txtValue->setAccessibleName(tr("Value"));
     auto* lblValue = NewCaption("lblValue", tr("&Value"), txtValue);
     lblMarkings = NewTextLabel("lblMarkings", tr("Markings"), kMarkingsLines);
 

@@ -165,6 +165,9 @@ class LearnResistorTest : public QObject {
                          .arg(list->palette().color(QPalette::Button).name(),
                               list->palette().color(QPalette::ButtonText).name());
         }
+        // Three to a row: Band 4 under Band 1.
+        QCOMPARE(learn->findChild<QWidget*>("cboBand3")->x(),
+                 learn->findChild<QWidget*>("cboBand0")->x());
         QCOMPARE(lists.join(", "), "10 #f7f7f2/#000000, 10 #8a3fb8/#ffffff, 10 #2860c8/#ffffff, "
                                    "13 #f7f7f2/#000000, 10 #8e8e8e/#000000, 9 #1e1e1e/#ffffff");
         // Alt+C hides the letter codes under the bands.

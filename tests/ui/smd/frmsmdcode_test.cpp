@@ -7,7 +7,9 @@
 #include "frmresistor.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
+#include <QLabel>
 #include <QScreen>
 #include <QTest>
 
@@ -48,8 +50,12 @@ class SmdCodeTest : public QObject {
         QVERIFY(smd->windowType() == Qt::Tool && smd->minimumSize() == smd->maximumSize() &&
                 !(room && smd->frameGeometry().intersects(main->frameGeometry())));
 
-        QTest::keyClicks(QApplication::focusWidget(), " 01c\r");
+        // Each field reads on Enter and selects what it read, so the next
+        // text types over it; a text that is no value says why.
+        QTest::keyClicks(QApplication::focusWidget(), "47X2\r 01c\r");
         QTest::keySequence(smd, QKeySequence("Alt+V"));
+        QTest::keyClicks(QApplication::focusWidget(), "k\r");
+        QCOMPARE(smd->findChild<QLabel*>("lblMarkings")->text().left(15), "No value found:");
         QTest::keyClicks(QApplication::focusWidget(), "4k7\r");
         QCOMPARE(
             Heard(smd),
@@ -79,6 +85,11 @@ class SmdCodeTest : public QObject {
         main->findChild<QAction*>("mnuLearnSmd")->trigger();
         QTRY_COMPARE(Active(), smd.data());
         QTest::keyClick(smd, Qt::Key_Escape);
+        QTRY_VERIFY(!smd);
+        // Open again, it closes with the main window.
+        main->findChild<QAction*>("mnuLearnSmd")->trigger();
+        QTRY_VERIFY((smd = main->findChild<QWidget*>("frmSmdCode")));
+        main->close();
         QTRY_VERIFY(!smd);
     }
 };
