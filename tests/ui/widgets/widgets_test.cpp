@@ -91,6 +91,7 @@ class WidgetsTest : public QObject {
             {"the neighbours in each series, the unit once", "standard", "990", "990 ohm is not a standard value: nearest in E6 680 and 1000, in E12 820 and 1000, in E24 910 and 1000 ohm"},
             {"zero", "standard", "0", "0 ohm is not a standard value"},
             {"four figures", "refusal", "4753", "4.753 Kilohm needs 4 significant figures. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
+            {"three figures", "refusal", "4.75k", "4.75 Kilohm needs three significant figures: a five-band resistor. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
             {"three figures past the largest E24 value", "refusal", "99.5G", "99.5 Gigohm needs three significant figures: a five-band resistor. Nearest four-band E24 value: 91 Gigohm."},
             {"four figures past the largest E24 value", "refusal", "99.55G", "99.55 Gigohm needs 4 significant figures. Nearest four-band E24 value: 91 Gigohm."},
             {"finer than the bands", "refusal", "0.015", "0.015 ohm is finer than the smallest step four bands can show, 0.01 ohm."},
