@@ -204,7 +204,7 @@ class WidgetsTest : public QObject {
             {"neither: left has more", {700, 0, 400, 300}, {800, 300}, {0, 0}},
             {"neither: right has more", {400, 0, 600, 300}, {700, 300}, {900, 0}},
             {"wider than the screen", {0, 0, 300, 300}, {2000, 300}, {0, 0}},
-            {"up from the bottom", {0, 700, 300, 300}, {400, 500}, {300, 400}}};
+            {"right, fitting exactly; up from the bottom", {800, 700, 300, 300}, {500, 500}, {1100, 400}}};
         // clang-format on
         for (const auto& [name, anchor, frame, expected] : rows)
             QVERIFY2(BesidePosition(anchor, frame, {0, 0, 1600, 900}) == expected, name);
