@@ -3,16 +3,9 @@
 
 #include "working.h"
 
-#include "part.h"
-
 #include <algorithm>
 
 namespace zevodave {
-
-namespace {
-
-constexpr int kDigitBase = 10;
-} // namespace
 
 Decimal Normalized(Decimal value) {
     const std::size_t first = value.digits.find_first_not_of('0');
@@ -30,19 +23,6 @@ std::optional<Decimal> BandValue(const BandPositions& bands) {
         return std::nullopt;
     return Decimal{std::to_string(bands[kFirstDigitBand]) + std::to_string(bands[kSecondDigitBand]),
                    kColourRows[bands[kMultiplierBand]].Exponent()};
-}
-
-int BandNumber(const BandPositions& bands) {
-    return bands[kFirstDigitBand] * kDigitBase + bands[kSecondDigitBand];
-}
-
-Decimal MultiplierFactor(int position) {
-    return {"1", kColourRows[position].Exponent()};
-}
-
-std::pair<Decimal, Decimal> ToleranceBounds(const BandPositions& bands) {
-    return ToleranceRange(*BandValue(bands),
-                          kToleranceRows[bands[kToleranceBand]].Percent() * kHundredthsPerPercent);
 }
 
 int UnitOf(const Decimal& value) {

@@ -3,10 +3,9 @@
 
 #pragma once
 // The arithmetic behind what the Resistor and Practice windows say about a
-// resistor: its value written the ordinary way ("4.7" in Kilohm, "0.47" in
-// ohm), the factor its multiplier stands for and its tolerance range. The
-// arithmetic is exact decimal, whole numbers and a power of ten: 0.1 x 47 is
-// 4.7, never 4.7000000000000002.
+// resistor: its value from four bands and written the ordinary way ("4.7" in
+// Kilohm, "0.47" in ohm). The arithmetic is exact decimal, whole numbers and
+// a power of ten: 0.1 x 47 is 4.7, never 4.7000000000000002.
 
 #include "bands.h"
 
@@ -15,7 +14,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace zevodave {
 
@@ -51,16 +49,6 @@ Decimal Normalized(Decimal value);
 // The value the first three bands give, with the figures they give ("05" x
 // 10^-2 for Black, Green, Silver); nullopt until all three are chosen.
 std::optional<Decimal> BandValue(const BandPositions& bands);
-
-// The number the two digit bands give: 47 for Yellow, Violet.
-int BandNumber(const BandPositions& bands);
-
-// What the multiplier band multiplies by: 100 for Red, 0.1 for Gold.
-Decimal MultiplierFactor(int position);
-
-// The lowest and highest value the tolerance allows, exactly (4465 and 4935
-// ohm for 4.7 Kilohm +/- 5%); all four bands must be chosen.
-std::pair<Decimal, Decimal> ToleranceBounds(const BandPositions& bands);
 
 // The unit a value is written in, in thousands: 0 ohm, 1 Kilohm, 2 Megohm,
 // 3 Gigohm; the largest that leaves a whole part of at least 1.
