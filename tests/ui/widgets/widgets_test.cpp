@@ -56,7 +56,9 @@ class WidgetsTest : public QObject {
             // clang-format off
             {"the first band alone", "working", "4 -1 -1 -1", "Yellow 4 | Bands: Yellow, not chosen, not chosen, not chosen"},
             {"White, in Gigohm; Grey and Silver", "working", "8 9 9 3", "Grey 8, White 9 give 89 / White multiplies by 1\u2009000\u2009000\u2009000: 89 x 1\u2009000\u2009000\u2009000 = 89\u2009000\u2009000\u2009000 ohm = 89 Gigohm / Silver: +/- 10%, so from 80.1 to 97.9 Gigohm | Bands: Grey, White, White, Silver"},
-            {"six bands: three figures, Pink, a coefficient", "working", "1 0 0 12 3 2", "Brown 1, Black 0, Black 0 give 100 / Pink multiplies by 0.001: 100 x 0.001 = 0.100 ohm / Orange: +/- 0.05%, so from 0.09995 to 0.10005 ohm / Red: 50 ppm/K, so at most 0.000005 ohm more or less for each degree warmer or cooler | Bands: Brown, Black, Black, Pink, Orange, Red"},
+            {"six bands: three figures, Pink, a coefficient", "working", "1 2 5 12 3 2", "Brown 1, Red 2, Green 5 give 125 / Pink multiplies by 0.001: 125 x 0.001 = 0.125 ohm / Orange: +/- 0.05%, so from 0.1249375 to 0.1250625 ohm / Red: 50 ppm/K, so at most 0.00000625 ohm more or less for each degree warmer or cooler | Bands: Brown, Red, Green, Pink, Orange, Red"},
+            {"five bands: two figures so far", "working", "4 7 -1 -1 -1", "Yellow 4, Violet 7 | Bands: Yellow, Violet, not chosen, not chosen, not chosen"},
+            {"from the other end: not a tolerance colour", "other end", "4 9 9 1 1 2", "From the other end: White is not a tolerance colour, so this end is the start."},
             {"from the other end: no coefficient", "other end", "9 1 0 0 1 2", "From the other end: White has no temperature coefficient, so this end is the start."},
             {"from the other end: starting with Black", "other end", "2 7 0 4", "From the other end: Black, Violet, Red give 700 ohm +/- 20%, but no resistor starts with Black, so this end is the start."},
             {"from the other end: standard, this end not", "other end", "2 5 0 0 1", "From the other end: Brown, Black, Black, Green, Red give 10.0 Megohm +/- 2%, a standard value where this end gives none: the other end is likely the start."},
@@ -111,7 +113,6 @@ class WidgetsTest : public QObject {
             {"chosen right", "chosen", "1 0 10 4;1 0 10 4", "Right: Brown 1, Black 0, Gold x 0.1 = 1.0 ohm +/- 20%."},
             {"Black first", "chosen", "2 2 3 0;0 2 3 0", "Not quite: you chose Black, Red, Orange, Brown. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: no resistor starts with Black: 22 Kilohm is Red, Red, Orange."},
             {"chosen a multiplier off", "chosen", "2 2 3 0;2 2 2 0", "Not quite: you chose Red, Red, Red, Brown. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: a factor of ten out: the multiplier is one colour off."},
-            {"Brown for Black is no look-alike", "chosen", "1 0 2 2;1 1 2 2", "Not quite: you chose Brown, Brown, Red, Gold. Brown 1, Black 0 give 10; Red multiplies by 100, so 1.0 Kilohm."},
             {"a list unchosen", "chosen", "4 7 2 2;4 7 -1 2", "Choose a colour in each of the four lists."},
             // clang-format on
         };
