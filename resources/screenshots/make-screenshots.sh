@@ -93,47 +93,36 @@ for image in "$here"/main-window.png "$here"/about-window.png "$here"/resistor-w
     identify "$image"
 done
 
-# The Practice window, opened with Learn > Practice and an answer checked so
-# the feedback shows. Its question is drawn at random, so the picture differs
-# from run to run.
-shoot_practice() {
-    local program="$1" out="$2" rc main practice
+# A Learn window of its own, opened from the Learn menu by its access key and
+# used by the keyboard, each step "type:TEXT" typed or "key:KEYS" pressed.
+shoot_learn() {
+    local program="$1" out="$2" key="$3" caption="$4" file="$5" rc main window step
+    shift 5
     start_desktop
-    xdotool key --delay 100 alt+l p
-    practice=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zevodave Practice$' | head -1)
-    [ -n "$practice" ] || { echo "Learn > Practice opened no window" >&2; return 1; }
-    xdotool windowfocus --sync "$practice"
+    xdotool key --delay 100 alt+l "$key"
+    window=$(timeout 10 xdotool search --sync --onlyvisible --name "^$caption\$" | head -1)
+    [ -n "$window" ] || { echo "Learn > $key opened no window" >&2; return 1; }
+    xdotool windowfocus --sync "$window"
     sleep 0.5
-    xdotool type --delay 50 '33k'
-    xdotool key Return
+    for step in "$@"; do
+        case "$step" in
+        type:*) xdotool type --delay 50 "${step#type:}" ;;
+        key:*) xdotool key --delay 100 ${step#key:} ;;
+        esac
+    done
     sleep 0.5
-    import -frame -window "$practice" "$out/practice-window.png"
+    import -frame -window "$window" "$out/$file"
     stop_desktop
 }
-xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
-    bash -c "$(declare -f start_desktop stop_desktop shoot_practice); shoot_practice '$program' '$here'"
-mogrify -strip "$here/practice-window.png"
-identify "$here/practice-window.png"
-
-# The SMD window, opened with Learn > SMD code: a marking read, then a
-# value's markings written.
-shoot_smd() {
-    local program="$1" out="$2" rc main smd
-    start_desktop
-    xdotool key --delay 100 alt+l s
-    smd=$(timeout 10 xdotool search --sync --onlyvisible --name '^Zevodave SMD$' | head -1)
-    [ -n "$smd" ] || { echo "Learn > SMD code opened no window" >&2; return 1; }
-    xdotool windowfocus --sync "$smd"
-    sleep 0.5
-    xdotool type --delay 50 '01C'
-    xdotool key --delay 100 Return alt+v
-    xdotool type --delay 50 '4k7'
-    xdotool key Return
-    sleep 0.5
-    import -frame -window "$smd" "$out/smd-window.png"
-    stop_desktop
-}
-xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
-    bash -c "$(declare -f start_desktop stop_desktop shoot_smd); shoot_smd '$program' '$here'"
-mogrify -strip "$here/smd-window.png"
-identify "$here/smd-window.png"
+# The Practice window with an answer checked so the feedback shows (its
+# question is drawn at random, so the picture differs from run to run), and
+# the SMD window with a marking read and a value's markings written.
+for shot in "p|Zevodave Practice|practice-window.png|type:33k|key:Return" \
+    "s|Zevodave SMD|smd-window.png|type:01C|key:Return alt+v|type:4k7|key:Return"; do
+    IFS='|' read -r -a args <<<"$shot"
+    xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \
+        bash -c "$(declare -f start_desktop stop_desktop shoot_learn); shoot_learn \"\$@\"" \
+        shoot "$program" "$here" "${args[@]}"
+    mogrify -strip "$here/${args[2]}"
+    identify "$here/${args[2]}"
+done
