@@ -21,8 +21,7 @@ namespace {
 std::string Seen(std::string_view text) {
     const MarkingResult result = ReadMarking(text);
     const char* kinds[] = {"zero", "three", "four", "R", "EIA"};
-    const char* refusals[] = {"",           "empty",      "length", "characters",
-                              "EIA number", "EIA letter", "form"};
+    const char* refusals[] = {"", "empty", "length", "chars", "EIA number", "EIA letter", "form"};
     std::string seen = refusals[static_cast<int>(result.refusal)];
     for (const MarkingReading& reading : result.readings)
         seen += (seen.empty() ? "" : " / ") + std::string(kinds[static_cast<int>(reading.kind)]) +
@@ -45,7 +44,7 @@ TEST(ReadMarking, ReadsEachCodeOrSaysWhyNot) {
         {"EIA-96 with H for B", {"68H"}, "EIA 499 e1"},
         {"nothing", {"", "  "}, "empty"},
         {"too long", {"47000", std::string(100000, '4')}, "length"},
-        {"not a letter or digit", {"4.7", "4%7"}, "characters"},
+        {"not a letter or digit", {"4.7", "4%7"}, "chars"},
         {"EIA-96 numbers run 01 to 96", {"00C", "97A"}, "EIA number"},
         {"no EIA-96 letter", {"01K"}, "EIA letter"},
         {"no code's order", {"47X2", "47", "RR7", "4R7R"}, "form"}};
