@@ -4,81 +4,166 @@
 #include "practice.h"
 
 #include "standardvalues.h"
-#include "wholevalue.h"
 
 #include <algorithm>
 #include <random>
-#include <vector>
+#include <utility>
 
 namespace zevodave {
 
 namespace {
 
-// 1 ohm is 10 x 0.1 (Brown, Black, Gold): seven decades of E24 figures from
-// there, and 10 Megohm, the first value of the eighth.
-constexpr int kFirstExponent = -1;
-constexpr int kDecades = 7;
-constexpr int kFiguresPerDecade = static_cast<int>(kE24Figures.size());
-constexpr int kQuestionCount = kDecades * kFiguresPerDecade + 1;
-constexpr int kToleranceCount = static_cast<int>(kToleranceRows.size());
-// Black is the digit 0: a resistor never starts with it.
-constexpr int kBlack = 0;
+// The series of kSeries questions are drawn from.
+constexpr int kE6 = 0;
+constexpr int kE12 = 1;
+constexpr int kE24 = 2;
+constexpr int kE48 = 3;
+constexpr int kE96 = 4;
+constexpr int kE192 = 5;
+static_assert(kSeries[kE6].name == "E6" && kSeries[kE12].name == "E12" &&
+              kSeries[kE24].name == "E24" && kSeries[kE48].name == "E48" &&
+              kSeries[kE96].name == "E96" && kSeries[kE192].name == "E192");
 
-// Swatches easily taken for one another, by colour row: Brown, Red and
-// Orange; Yellow and Gold; Grey and Silver. 0 is a colour like no other.
-constexpr std::array<int, kColourRows.size()> kLookAlikeGroup{0, 1, 1, 1, 2, 0, 0, 0, 3, 0, 2, 3};
+// A series and the tolerance band its parts are sold with.
+struct PartKind {
+    int series;
+    int tolerance;
+};
 
-int PositionOf(int band, std::string_view name) {
-    const std::vector<std::string_view> entries = EntryTexts(band);
-    const auto found = std::ranges::find(entries, name);
-    return found == entries.end() ? kNoPosition : static_cast<int>(found - entries.begin());
+constexpr std::array kFourBandKinds{PartKind{kE6, kNoBand}, PartKind{kE12, colour::Silver},
+                                    PartKind{kE24, colour::Gold}};
+constexpr std::array kFiveBandKinds{
+    PartKind{kE24, colour::Brown},  PartKind{kE24, colour::Red},   PartKind{kE48, colour::Brown},
+    PartKind{kE48, colour::Red},    PartKind{kE96, colour::Brown}, PartKind{kE96, colour::Red},
+    PartKind{kE192, colour::Green}, PartKind{kE192, colour::Blue}, PartKind{kE192, colour::Violet},
+};
+
+// Values from the decade starting at ten to the power `firstDecade`, for
+// `decades` decades, and the first value of the next: 1 ohm to 10 Megohm on
+// four bands, 10 ohm to 1 Megohm on five.
+struct ValueRange {
+    int firstDecade;
+    int decades;
+};
+constexpr ValueRange kFourBandRange{0, 7};
+constexpr ValueRange kFiveBandRange{1, 5};
+
+// One question in this many is drawn turned round.
+constexpr int kTurnOdds = 4;
+
+// m for M: a thousand million times off.
+constexpr long long kMilliToMega = 9;
+
+// Swatches easily taken for one another.
+constexpr std::array<std::pair<int, int>, 7> kLookAlikes{{
+    {colour::Gold, colour::Yellow},
+    {colour::Silver, colour::Grey},
+    {colour::Red, colour::Orange},
+    {colour::Red, colour::Brown},
+    {colour::Orange, colour::Brown},
+    {colour::Violet, colour::Grey},
+    {colour::Blue, colour::Green},
+}};
+
+bool LookAlike(int a, int b) {
+    return std::ranges::any_of(kLookAlikes, [&](const std::pair<int, int>& pair) {
+        return pair == std::pair(a, b) || pair == std::pair(b, a);
+    });
 }
 
-// The look-alike group of a list entry; None is painted as White.
-int GroupOf(int band, int position) {
-    return kLookAlikeGroup[band == kToleranceBand ? kToleranceRows[position].colourRow
-                                                  : static_cast<std::size_t>(position)];
+Decimal ValueOf(const PartBands& bands) {
+    return Normalized(*PartValue(bands));
 }
 
-// The colours read from the other end, each taken as its name in the list it
-// then stands in; kNoPosition where that list has no such colour.
-BandPositions Reversed(const BandPositions& bands) {
-    BandPositions reversed{};
-    for (int band = 0; band < kBandCount; ++band) {
-        const int from = kBandCount - 1 - band;
-        reversed[band] = PositionOf(band, EntryTexts(from)[bands[from]]);
+Decimal Scaled(const Decimal& value, long long places) {
+    return Normalized({value.digits, value.exponent + places});
+}
+
+// A real part of a kind at a band count, its value from the range.
+PartBands DrawPart(const RandomSource& random, int bandCount) {
+    const bool four = bandCount == kFourBands;
+    const PartKind kind = four ? kFourBandKinds[random(kFourBandKinds.size())]
+                               : kFiveBandKinds[random(kFiveBandKinds.size())];
+    const ValueRange range = four ? kFourBandRange : kFiveBandRange;
+    const std::vector<int> figures = SeriesFigures(kind.series);
+    const int perDecade = static_cast<int>(figures.size());
+    // The last index is the first figure of the decade after the range.
+    const int index = random(range.decades * perDecade + 1);
+    const std::string digits = std::to_string(figures[index % perDecade]);
+    const long long decade = range.firstDecade + index / perDecade;
+    PartBands bands =
+        *ValueColours({digits, decade - static_cast<long long>(digits.size() - 1)}, bandCount);
+    bands[FigureCount(bandCount) + 1] = kind.tolerance;
+    return bands;
+}
+
+enum class Mode { Read, Choose };
+
+// The slip that most likely gave a wrong value, in `verdict`.
+void FindSlip(const Question& question, Verdict& verdict, Mode mode) {
+    const PartBands& bands = question.bands;
+    const int count = static_cast<int>(bands.size());
+    const int figures = FigureCount(count);
+    const int multiplier = bands[figures];
+    const Decimal right = ValueOf(bands);
+    const Decimal& given = verdict.value;
+    const auto slipped = [&](Slip slip, int band = kNoPosition, int colour = kNoPosition) {
+        verdict.slip = slip;
+        verdict.slipBand = band;
+        verdict.slipColour = colour;
+    };
+
+    const bool read = mode == Mode::Read;
+    if (!read && verdict.given[0] == colour::Black)
+        return slipped(Slip::BlackFirst);
+    const std::string figureDigits = std::to_string(FigureNumber(bands));
+    const int multiplierDigit = kColourCode[multiplier].digit;
+    if (read && multiplierDigit != kNoMeaning &&
+        given == Normalized({figureDigits + std::to_string(multiplierDigit), 0}))
+        return slipped(Slip::ThirdFigure);
+    if (!verdict.given.empty() && (given == Scaled(right, 1) || given == Scaled(right, -1)))
+        return slipped(Slip::TenTimes);
+    // Gold's and Silver's division forgotten is ten or a hundred times.
+    if (kColourCode[multiplier].exponent > 1 && given == Normalized({figureDigits, 0}))
+        return slipped(Slip::NoMultiplier);
+    if (read) {
+        if (given == Scaled(right, kMilliToMega) || given == Scaled(right, -kMilliToMega))
+            return slipped(Slip::MilliMega);
+        const PartBands reversed = Reversed(bands);
+        if (FirstMisfit(reversed) == kNoPosition && ValueOf(reversed) == given)
+            return slipped(Slip::OtherEnd);
     }
-    return reversed;
-}
-
-// The first slip whose bands the student gave, or none.
-Verdict Slipped(const BandPositions& question,
-                const std::function<bool(const BandPositions&)>& gave) {
-    const int exponent = kColourRows[question[kMultiplierBand]].Exponent();
-    for (const int step : {-1, 1}) {
-        BandPositions slip = question;
-        const auto row = std::ranges::find(kColourRows, exponent + step, &ColourRow::Exponent);
-        slip[kMultiplierBand] =
-            row == kColourRows.end() ? kNoPosition : static_cast<int>(row - kColourRows.begin());
-        if (gave(slip))
-            return {Outcome::Wrong, Slip::MultiplierOff};
-    }
-    if (gave(Reversed(question)))
-        return {Outcome::Wrong, Slip::Reversed};
-    for (int band = 0; band < kBandCount; ++band) {
-        const int right = question[band];
-        for (int position = 0; position < static_cast<int>(EntryTexts(band).size()); ++position) {
-            BandPositions slip = question;
-            slip[band] = position;
-            if (position == right || !gave(slip))
+    // One figure or the multiplier taken for another colour.
+    for (int band = 0; band <= figures; ++band) {
+        for (const int colour : RoleColours(count, RoleOf(count, band))) {
+            PartBands other = bands;
+            other[band] = colour;
+            if (colour == bands[band] || ValueOf(other) != given)
                 continue;
-            if (GroupOf(band, position) != 0 && GroupOf(band, position) == GroupOf(band, right))
-                return {Outcome::Wrong, Slip::LookAlike, band, position};
-            if (band == kToleranceBand)
-                return {Outcome::Wrong, Slip::Tolerance, band, position};
+            if (read && LookAlike(colour, bands[band]))
+                return slipped(Slip::LookAlike, band, colour);
+            if (!read && band < figures)
+                return slipped(Slip::Figure, band, colour);
         }
     }
-    return {Outcome::Wrong};
+    const PartBands& shown = verdict.given;
+    const auto figuresDiffer = [&] {
+        for (int band = 0; band < figures; ++band) {
+            if (shown[band] == bands[band])
+                return false;
+        }
+        return true;
+    };
+    if (!shown.empty() && shown[figures] == multiplier && figuresDiffer())
+        slipped(Slip::AllFigures);
+}
+
+Verdict Judged(const Question& question, Verdict verdict, Mode mode) {
+    if (!verdict.valueRight)
+        FindSlip(question, verdict, mode);
+    verdict.outcome =
+        verdict.valueRight && verdict.toleranceRight ? Outcome::Right : Outcome::Wrong;
+    return verdict;
 }
 
 } // namespace
@@ -89,54 +174,88 @@ RandomSource SeededSource(unsigned seed) {
     };
 }
 
-BandPositions DrawQuestion(const RandomSource& random, const BandPositions& previous) {
-    BandPositions question{};
+Question DrawQuestion(const RandomSource& random, QuestionBands bands, bool mayTurn,
+                      const Question& previous) {
+    const bool five =
+        bands == QuestionBands::Five || (bands == QuestionBands::FourOrFive && random(2) == 1);
+    const std::optional<Decimal> before =
+        previous.bands.empty() ? std::nullopt : PartValue(previous.bands);
+    Question question;
     do {
-        const int index = random(kQuestionCount);
-        question = *ValueBands({std::to_string(kE24Figures[index % kFiguresPerDecade]),
-                                kFirstExponent + index / kFiguresPerDecade});
-    } while (BandValue(question) == BandValue(previous));
-    question[kToleranceBand] = random(kToleranceCount);
+        question.bands = DrawPart(random, five ? kFiveBands : kFourBands);
+    } while (before && Normalized(*before) == ValueOf(question.bands));
+    question.turned = mayTurn && random(kTurnOdds) == 0;
     return question;
 }
 
-Verdict JudgeReading(const BandPositions& question, std::string_view typed) {
-    const ValueReading reading = ReadWholeValue(typed);
-    Verdict verdict{Outcome::Unanswered};
-    if (reading.refusal != Refusal::None && reading.value.digits.empty()) {
-        verdict.reading = reading;
+Verdict JudgeReading(const Question& question, std::string_view typed) {
+    const int count = static_cast<int>(question.bands.size());
+    Verdict verdict;
+    verdict.reading = ReadWholeValue(typed, count);
+    const ValueReading& reading = verdict.reading;
+    if (reading.refusal != Refusal::None && reading.value.digits.empty())
         return verdict;
+    verdict.value = reading.value;
+    verdict.given = ValueColours(reading.value, count).value_or(PartBands{});
+    verdict.valueRight = reading.value == ValueOf(question.bands);
+    if (reading.toleranceColour != kNoPosition) {
+        verdict.tolerance = ToleranceOf(reading.toleranceColour);
+        verdict.toleranceRight =
+            verdict.tolerance == ToleranceOf(question.bands[FigureCount(count) + 1]);
     }
-    const auto gave = [&reading](const BandPositions& bands) {
-        const std::optional<Decimal> value = BandValue(bands);
-        return value && Normalized(*value) == reading.value &&
-               (reading.tolerance == kNoPosition || reading.tolerance == bands[kToleranceBand]);
-    };
-    // The multiplier's colour read as the digit it stands for: "472 ohm".
-    const auto [first, second, multiplier, tolerance] = question;
-    const bool thirdDigit =
-        multiplier < static_cast<int>(kDigitCount) &&
-        reading.value ==
-            Normalized(
-                {std::to_string(first) + std::to_string(second) + std::to_string(multiplier), 0});
-    if (gave(question))
-        verdict = {Outcome::Right};
-    else if (thirdDigit)
-        verdict = {Outcome::Wrong, Slip::ThirdDigit};
-    else
-        verdict = Slipped(question, gave);
-    verdict.reading = reading;
-    return verdict;
+    return Judged(question, verdict, Mode::Read);
 }
 
-Verdict JudgeChoice(const BandPositions& question, const BandPositions& chosen) {
+Verdict JudgeChoice(const Question& question, const PartBands& chosen) {
     if (std::ranges::find(chosen, kNoPosition) != chosen.end())
-        return {Outcome::Unanswered};
-    if (chosen == question)
-        return {Outcome::Right};
-    if (chosen[kFirstDigitBand] == kBlack)
-        return {Outcome::Wrong, Slip::BlackFirst};
-    return Slipped(question, [&chosen](const BandPositions& bands) { return bands == chosen; });
+        return {};
+    const auto toleranceBand =
+        static_cast<std::size_t>(FigureCount(static_cast<int>(chosen.size())) + 1);
+    Verdict verdict;
+    verdict.given = chosen;
+    verdict.value = ValueOf(chosen);
+    verdict.valueRight =
+        std::equal(chosen.begin(), chosen.begin() + toleranceBand, question.bands.begin());
+    verdict.tolerance = ToleranceOf(chosen[toleranceBand]);
+    verdict.toleranceRight = chosen[toleranceBand] == question.bands[toleranceBand];
+    return Judged(question, verdict, Mode::Choose);
+}
+
+void PracticeRecord::Count(const Verdict& verdict) {
+    if (verdict.outcome == Outcome::Unanswered)
+        return;
+    ++answered;
+    right += verdict.outcome == Outcome::Right ? 1 : 0;
+    const auto count = [this](SlipKind kind) { ++slips[static_cast<std::size_t>(kind)]; };
+    switch (verdict.slip) {
+    case Slip::None:
+        break;
+    case Slip::ThirdFigure:
+        count(SlipKind::ThirdFigure);
+        break;
+    case Slip::TenTimes:
+    case Slip::NoMultiplier:
+        count(SlipKind::Multiplier);
+        break;
+    case Slip::MilliMega:
+        count(SlipKind::Unit);
+        break;
+    case Slip::OtherEnd:
+        count(SlipKind::OtherEnd);
+        break;
+    case Slip::LookAlike:
+        count(SlipKind::LookAlike);
+        break;
+    case Slip::Figure:
+    case Slip::AllFigures:
+        count(SlipKind::Figures);
+        break;
+    case Slip::BlackFirst:
+        count(SlipKind::FirstFigureZero);
+        break;
+    }
+    if (!verdict.toleranceRight)
+        count(SlipKind::Tolerance);
 }
 
 } // namespace zevodave

@@ -19,6 +19,8 @@ constexpr auto kToleranceSigns = std::to_array<std::string_view>({"+/-", "+-", "
 // "1,000" might be one thousand or one.
 constexpr std::size_t kThousandsGroup = 3;
 constexpr int kMilli = -1;
+// Bytes from here on are part of a character beyond ASCII, such as "\u03A9".
+constexpr unsigned char kFirstNonAscii = 0x80;
 // A unit symbol, its size in thousands, and whether it is read in any case:
 // "m" is milli and "M" mega, so those two are read as written; "Meg" (and
 // the "meg" of circuit simulators) cannot be mistaken. Where one symbol
@@ -32,16 +34,16 @@ struct UnitSymbol {
 constexpr auto kUnitSymbols = std::to_array<UnitSymbol>({
     {"R", 0, true},
     {"\u03A9", 0, true},
-    {"k\u03A9", 1, true},
     {"k", 1, true},
     {"Meg", 2, true},
-    {"M\u03A9", 2, false},
     {"M", 2, false},
-    {"G\u03A9", 3, true},
     {"G", 3, true},
-    {"m\u03A9", kMilli, false},
     {"m", kMilli, false},
 });
+// What may follow a prefix such as "k" ("kOhm", "k ohms", "k\u03A9"), or
+// a unit word ("ohms", "kilohms").
+constexpr auto kOhmSuffixes = std::to_array<std::string_view>({"ohms", "ohm", "\u03A9"});
+constexpr std::string_view kPlural = "s";
 
 std::string_view TrimStart(std::string_view text) {
     return text.substr(std::min(text.find_first_not_of(kBlanks), text.size()));
@@ -76,12 +78,23 @@ struct UnitMatch {
 // do ("Megohm" over "Meg" over "M"); none is a length of 0, ohm.
 UnitMatch MatchUnit(std::string_view text) {
     for (int unit = 0; unit < kUnitCount; ++unit) {
-        if (StartsWith(text, UnitWord(unit), true))
-            return {UnitWord(unit).size(), unit};
+        if (!StartsWith(text, UnitWord(unit), true))
+            continue;
+        const std::size_t length = UnitWord(unit).size();
+        return {length + (StartsWith(text.substr(length), kPlural, true) ? kPlural.size() : 0),
+                unit};
     }
     for (const UnitSymbol& symbol : kUnitSymbols) {
-        if (StartsWith(text, symbol.text, symbol.anyCase))
-            return {symbol.text.size(), symbol.unit};
+        if (!StartsWith(text, symbol.text, symbol.anyCase))
+            continue;
+        if (symbol.unit == 0)
+            return {symbol.text.size(), 0};
+        const std::string_view after = TrimStart(text.substr(symbol.text.size()));
+        for (const std::string_view suffix : kOhmSuffixes) {
+            if (StartsWith(after, suffix, true))
+                return {text.size() - after.size() + suffix.size(), symbol.unit};
+        }
+        return {symbol.text.size(), symbol.unit};
     }
     return {};
 }
@@ -188,7 +201,13 @@ ValueReading ReadWholeValue(std::string_view text, int bandCount) {
         rest = {};
     }
     if (!rest.empty() || whole.size() + fraction.size() == 0) {
-        reading.refusal = Refusal::NoNumber;
+        // A number followed by letters: a unit this reading does not know.
+        const bool letters = !unitText.empty() && whole.size() + fraction.size() > 0 &&
+                             (std::isalpha(static_cast<unsigned char>(unitText[0])) != 0 ||
+                              static_cast<unsigned char>(unitText[0]) >= kFirstNonAscii);
+        reading.refusal = letters ? Refusal::Unit : Refusal::NoNumber;
+        if (letters)
+            reading.unit = std::string(unitText);
         return reading;
     }
 

@@ -19,6 +19,7 @@ namespace zevodave {
 enum class Refusal {
     None,
     NoNumber,       // no number, or more than a number, unit and tolerance
+    Unit,           // a number followed by a unit not understood
     CommaThousands, // "1,000": a decimal comma or a thousands separator
     Tolerance,      // a tolerance the tolerance band does not offer
     TooLarge,       // past the largest value the bands show
@@ -41,8 +42,9 @@ struct ValueReading {
     std::optional<PartBands> part;
     // The same on four bands as list positions.
     std::optional<BandPositions> bands;
-    // Otherwise why not.
+    // Otherwise why not; for a unit not understood, the text from the unit on.
     Refusal refusal = Refusal::None;
+    std::string unit;
     // For too many figures: the nearest values of the finest series the part
     // is offered below and, but past the largest value the bands show, above.
     Decimal below;
@@ -59,10 +61,11 @@ Decimal SmallestBandStep(int bandCount = kFourBands);
 // - The number: digits with a full stop or a comma as the decimal sign
 //   ("4.7", "4,7", ".47", "47."). A comma followed by exactly three digits
 //   ("1,000") could be a thousands separator and is refused.
-// - The unit: none or "R", "ohm", "Ω" for ohm; "k", "kilohm", "kΩ"; "M",
-//   "Meg", "megohm", "MΩ"; "G", "gigohm", "GΩ"; "m", "mΩ" for milliohm. The
-//   words and the symbols in any case, but for "m", "mΩ", "M" and "MΩ"
-//   (milli and mega).
+// - The unit: none or "R", "ohm", "Ω" for ohm; "k", "kilohm"; "M", "Meg",
+//   "megohm"; "G", "gigohm"; "m" for milliohm. A word may end in "s"
+//   ("ohms"), and a prefix may be followed by "ohm", "ohms" or "Ω", with or
+//   without a blank ("kOhm", "k Ω"). The words and the symbols in any case,
+//   but for "m" and "M" (milli and mega).
 // - The letter code: the unit in place of the decimal sign ("4k7", "R47").
 // - The tolerance: a percentage a tolerance band of the part shows ("5",
 //   "0.25") or 20, and "%", after "+/-", "+-", "±" or nothing.

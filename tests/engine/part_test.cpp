@@ -88,8 +88,8 @@ TEST(ReadWholeValue, ReadsThreeFiguresAndTheFinerTolerancesOnFiveBands) {
         {"4k7 20%", "4 7 0 1 -"}, {"1.00k 0.01%", "1 0 0 1 8"}, {"999G", "9 9 9 9 -"},
         {"4.753k", "figures"},    {"0.0475", "fine"},           {"1000G", "too large"},
         {"4k7 0.3%", "tolerance"}};
-    const char* refusals[] = {"",          "no number", "comma", "tolerance",
-                              "too large", "figures",   "fine"};
+    const char* refusals[] = {"",          "no number", "unit",    "comma",
+                              "tolerance", "too large", "figures", "fine"};
     for (const auto& [text, expected] : rows) {
         const ValueReading reading = ReadWholeValue(text, kFiveBands);
         std::string seen = refusals[static_cast<int>(reading.refusal)];

@@ -23,8 +23,8 @@ namespace {
 std::string Seen(const std::string& text) {
     const ValueReading reading = ReadWholeValue(text);
     const auto [first, second, multiplier, tolerance] = reading.bands.value_or(BandPositions{});
-    const char* refusals[] = {"",          "no number", "comma", "tolerance",
-                              "too large", "figures",   "fine"};
+    const char* refusals[] = {"",          "no number", "unit",    "comma",
+                              "tolerance", "too large", "figures", "fine"};
     return reading.bands ? ResistanceText(first, second, multiplier, tolerance)
                          : refusals[static_cast<int>(reading.refusal)];
 }
@@ -33,7 +33,7 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
     // clang-format off
     const std::tuple<const char*, std::vector<std::string>, std::string> rows[] = {
         {"numbers, unit letters and words, the letter code, blanks around",
-         {"4700", "4.7k", "4,7k", "4k7", "4K7", "4.7 kilohm", "4.7 K\u03A9", " \t4k7\t"}, "4.7 Kilohm"},
+         {"4700", "4.7k", "4,7k", "4k7", "4K7", "4.7 kilohm", "4.7 K\u03A9", " \t4k7\t", "4.7kOhm", "4,7 kOhm", "4.7 k ohms", "4.7 Kilohms", "4.7k\u03A9"}, "4.7 Kilohm"},
         // A first digit other than zero where the value allows (4.7 is
         // Yellow, Violet, Gold), Black below a tenth.
         {"below one ohm: R, milliohm", {"0.47", ".47", "R47", "470m", "470 m\u03A9"}, ".47 ohm"},
@@ -42,9 +42,9 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
         {"the smallest step", {"0.01", "10m"}, ".01 ohm"}, {"zero", {"0", "0.0k"}, "00 ohm"},
         {"mega", {"10M"}, "10 Megohm"},
         {"zeros around are no figures", {"1.000", std::string(1'000'000, '0') + "1"}, "1.0 ohm"},
-        {"Meg and megohm", {"2M2", "2.2 Meg", "2.2meg", "2.2MEGOHM", "2.2 M\u03A9"}, "2.2 Megohm"},
+        {"Meg and megohm", {"2M2", "2.2 Meg", "2.2meg", "2.2MEGOHM", "2.2 M\u03A9", "2.2 MOhm", "2.2Mohm"}, "2.2 Megohm"},
         {"giga", {"1G", "1g", "1 gigohm", "1G\u03A9"}, "1.0 Gigohm"},
-        {"ohm", {"47 OHM", "47 \u03A9", "47R"}, "47 ohm"}, {"the largest value", {"99G"}, "99. Gigohm"},
+        {"ohm", {"47 OHM", "47 \u03A9", "47R", "47 ohms"}, "47 ohm"}, {"the largest value", {"99G"}, "99. Gigohm"},
         {"tolerances", {"4k7 5%", "4k7 5 %", "4k7 +/-5%", "4k7 \u00B15%", "4k7 +-5%"}, "4.7 Kilohm +/- 5%"},
         {"a tolerance with no blank", {"470R1%"}, "470 ohm +/- 1%"},
         // Refusals.
@@ -53,7 +53,8 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
         {"past 99 Gigohm", {"100G", "100000000000"}, "too large"},
         {"a comma before three digits", {"1,000", "4,700k"}, "comma"},
         {"a tolerance no band shows", {"4k7 3%", "4k7 05%", "47.5%", "4k7 2.5%"}, "tolerance"},
-        {"no number", {"", "5%", "four k seven", "-4k7", "4 k7", "4.7.1", "k", "4k7k", "4.7k7"}, "no number"}};
+        {"a number with a unit not understood", {"4.7 kiloohm", "4k7k", "47 \u00B5", "4 k7", "4.7k7"}, "unit"},
+        {"no number", {"", "5%", "four k seven", "-4k7", "4.7.1", "k"}, "no number"}};
     // clang-format on
     for (const auto& [name, texts, seen] : rows)
         for (const std::string& text : texts)

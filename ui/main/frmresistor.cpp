@@ -372,7 +372,7 @@ void frmResistor::mnuLearnSmd_Click() {
 }
 
 void frmResistor::mnuLearnPractice_Click() {
-    ShowSingle(practiceWindow, [] { return new frmPractice; });
+    ShowSingle(practiceWindow, [this] { return new frmPractice(practiceRecord); });
 }
 
 void frmResistor::closeEvent(QCloseEvent* event) {

@@ -9,9 +9,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "practice.h"
 #include "working.h"
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QComboBox;
@@ -106,6 +108,8 @@ class frmResistor : public QMainWindow {
     QPointer<frmSmdCode> smdWindow;
     // The one Practice window: a window of its own, like the help window.
     QPointer<frmPractice> practiceWindow;
+    // The Practice score and slips, kept from one Practice window to the next.
+    std::shared_ptr<PracticeRecord> practiceRecord = std::make_shared<PracticeRecord>();
 };
 
 } // namespace zevodave

@@ -17,10 +17,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 
-#include <algorithm>
-#include <string_view>
+#include <utility>
 
 namespace zevodave {
 
@@ -38,10 +38,11 @@ void AddRow(QFormLayout* form, const QString& text, const QString& name, QWidget
 
 } // namespace
 
-frmPractice::frmPractice(unsigned seed) : random(SeededSource(seed)) {
+frmPractice::frmPractice(std::shared_ptr<PracticeRecord> record, unsigned seed)
+    : random(SeededSource(seed)), record(std::move(record)) {
     SetUpLearnWindow(this, "frmPractice", tr("%1 Practice"), LearnWindowKind::OwnWindow);
     CreateControls();
-    ShowScore();
+    ShowRecord();
     NextQuestion();
 }
 
@@ -50,6 +51,8 @@ void frmPractice::CreateControls() {
     optRead = Named(new QRadioButton(tr("&Read the bands"), this), "optRead");
     optChoose = Named(new QRadioButton(tr("Choo&se the bands"), this), "optChoose");
     optRead->setChecked(true);
+    cboBands = Named(new QComboBox, "cboBands");
+    cboBands->addItems({tr("4 bands"), tr("5 bands"), tr("4 or 5 bands")});
 
     stkKind = new QStackedWidget(this);
     auto* readPage = new QFormLayout(new QWidget(stkKind));
@@ -60,14 +63,20 @@ void frmPractice::CreateControls() {
     readPage->addRow(picQuestion);
     AddRow(readPage, tr("&Answer"), "lblAnswer", txtAnswer);
 
-    auto* choosePage = new QFormLayout(new QWidget(stkKind));
+    choosePage = new QFormLayout(new QWidget(stkKind));
     lblQuestionValue = NewTextLabel("lblQuestionValue", tr("Question value"));
+    picAnswer = Named(new ResistorPicture, "picAnswer");
+    picAnswer->setAccessibleName(tr("Answer bands"));
     choosePage->addRow(lblQuestionValue);
-    for (int band = 0; band < kBandCount; ++band) {
-        cboAnswer[band] = new BandList(band, QString("cboAnswer%1").arg(band),
-                                       tr("Answer band %1").arg(band + 1));
+    choosePage->addRow(picAnswer);
+    for (int band = 0; band < kFiveBands; ++band) {
+        QComboBox* list = Named(new QComboBox, QString("cboAnswer%1").arg(band));
+        // A screen reader names a list by its entry once one is chosen.
+        list->setAccessibleDescription(tr("Answer band %1").arg(band + 1));
         AddRow(choosePage, tr("Answer band &%1").arg(band + 1), QString("lblAnswer%1").arg(band),
-               cboAnswer[band]);
+               list);
+        connect(list, &QComboBox::currentIndexChanged, this, &frmPractice::cboAnswer_Change);
+        cboAnswer[band] = list;
     }
     stkKind->addWidget(readPage->parentWidget());
     stkKind->addWidget(choosePage->parentWidget());
@@ -76,27 +85,50 @@ void frmPractice::CreateControls() {
     cmdNext = Named(new QPushButton(tr("&Next question")), "cmdNext");
     lblFeedback = NewTextLabel("lblFeedback", tr("Feedback"));
     lblScore = NewTextLabel("lblScore", tr("Score"));
+    lblSlips = NewTextLabel("lblSlips", tr("Slips"));
+    cmdStartAgain = Named(new QPushButton(tr("S&tart again")), "cmdStartAgain");
 
     auto* kinds = new QHBoxLayout;
     kinds->addWidget(optRead);
     kinds->addWidget(optChoose);
+    auto* bandCount = new QHBoxLayout;
+    bandCount->addWidget(NewCaption("lblBands", tr("&Bands"), cboBands));
+    bandCount->addWidget(cboBands, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCheck);
     buttons->addWidget(cmdNext);
+    auto* score = new QHBoxLayout;
+    score->addWidget(lblScore, 1);
+    score->addWidget(cmdStartAgain);
     auto* column = new QVBoxLayout(this);
     column->addLayout(kinds);
+    column->addLayout(bandCount);
     column->addWidget(stkKind);
     column->addLayout(buttons);
     column->addWidget(lblFeedback);
-    column->addWidget(lblScore);
+    column->addLayout(score);
+    column->addWidget(lblSlips);
 
     // One signal for both buttons: one is checked as the other is cleared.
     connect(optChoose, &QRadioButton::toggled, this, [this](bool choose) {
-        stkKind->setCurrentIndex(choose ? 1 : 0);
+        ShowPage(choose ? 1 : 0);
         NextQuestion();
     });
+    ShowPage(0);
+    connect(cboBands, &QComboBox::currentIndexChanged, this, &frmPractice::NextQuestion);
     connect(cmdCheck, &QPushButton::clicked, this, &frmPractice::cmdCheck_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmPractice::NextQuestion);
+    connect(cmdStartAgain, &QPushButton::clicked, this, &frmPractice::cmdStartAgain_Click);
+}
+
+// The window takes the size of the page shown, not of the larger one.
+void frmPractice::ShowPage(int page) {
+    for (int other = 0; other < stkKind->count(); ++other)
+        stkKind->widget(other)->setSizePolicy(
+            other == page ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+            other == page ? QSizePolicy::Preferred : QSizePolicy::Ignored);
+    stkKind->setCurrentIndex(page);
+    adjustSize();
 }
 
 bool frmPractice::ReadingBands() const {
@@ -104,34 +136,71 @@ bool frmPractice::ReadingBands() const {
 }
 
 QWidget* frmPractice::AnswerControl() const {
-    return ReadingBands() ? static_cast<QWidget*>(txtAnswer) : cboAnswer[kFirstDigitBand];
+    return ReadingBands() ? static_cast<QWidget*>(txtAnswer) : cboAnswer[0];
+}
+
+PartBands frmPractice::Chosen() const {
+    PartBands chosen;
+    for (std::size_t band = 0; band < question.bands.size(); ++band) {
+        const QComboBox* list = cboAnswer[band];
+        chosen.push_back(list->currentIndex() == kNoPosition ? kNoPosition
+                                                             : list->currentData().toInt());
+    }
+    return chosen;
 }
 
 void frmPractice::NextQuestion() {
-    question = DrawQuestion(random, question);
-    picQuestion->SetBands(FromPositions(question));
-    ShowText(lblQuestionValue, Wording::Question(question));
-    txtAnswer->clear();
-    for (QComboBox* list : cboAnswer)
+    question = DrawQuestion(random, static_cast<QuestionBands>(cboBands->currentIndex()),
+                            ReadingBands(), question);
+    const int count = static_cast<int>(question.bands.size());
+    picQuestion->SetBands(question.bands, question.turned);
+    ShowText(lblQuestionValue, Wording::QuestionValue(question));
+    // As many answer lists as the question has bands, with those bands'
+    // colours, none chosen.
+    for (int band = 0; band < kFiveBands; ++band) {
+        QComboBox* list = cboAnswer[band];
+        const QSignalBlocker quiet(list);
+        list->clear();
+        choosePage->setRowVisible(list, band < count);
+        if (band < count) {
+            for (const int colour : RoleColours(count, RoleOf(count, band)))
+                list->addItem(Wording::ColourName(colour), colour);
+        }
         list->setCurrentIndex(kNoPosition);
+        PaintInk(list, kNoPosition);
+    }
+    picAnswer->SetBands(Chosen());
+    txtAnswer->clear();
     ShowText(lblFeedback, {});
     cmdCheck->setEnabled(true);
     cmdNext->setEnabled(false);
     AnswerControl()->setFocus();
 }
 
-void frmPractice::ShowScore() {
-    ShowText(lblScore, Wording::Score(answeredRight, answered));
+// The chosen colours painted in their lists and drawn on the resistor.
+void frmPractice::cboAnswer_Change() {
+    const PartBands chosen = Chosen();
+    for (std::size_t band = 0; band < chosen.size(); ++band)
+        PaintInk(cboAnswer[band], chosen[band]);
+    picAnswer->SetBands(chosen);
+}
+
+void frmPractice::ShowRecord() {
+    ShowText(lblScore, Wording::Score(record->right, record->answered));
+    ShowText(lblSlips, Wording::Slips(*record));
+}
+
+void frmPractice::cmdStartAgain_Click() {
+    *record = {};
+    ShowRecord();
 }
 
 void frmPractice::cmdCheck_Click() {
-    BandPositions chosen{};
-    std::ranges::transform(cboAnswer, chosen.begin(), &QComboBox::currentIndex);
     const bool reading = ReadingBands();
     const Verdict verdict = reading ? JudgeReading(question, txtAnswer->text().toStdString())
-                                    : JudgeChoice(question, chosen);
+                                    : JudgeChoice(question, Chosen());
     ShowText(lblFeedback, reading ? Wording::ReadingFeedback(question, verdict)
-                                  : Wording::ChoiceFeedback(question, chosen, verdict));
+                                  : Wording::ChoiceFeedback(question, verdict));
     // The window takes the height the whole feedback needs; its layout alone
     // would squeeze the controls above it.
     resize(width(), heightForWidth(width()));
@@ -141,14 +210,12 @@ void frmPractice::cmdCheck_Click() {
         txtAnswer->selectAll();
         return;
     }
-    ++answered;
-    answeredRight += verdict.outcome == Outcome::Right ? 1 : 0;
-    ShowScore();
+    record->Count(verdict);
+    ShowRecord();
     cmdCheck->setEnabled(false);
     cmdNext->setEnabled(true);
     cmdNext->setFocus();
 }
-
 void frmPractice::keyPressEvent(QKeyEvent* event) {
     // The answer field, the closed lists and the buttons pass Enter on.
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)

@@ -7,6 +7,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace zevodave {
 
 namespace {
@@ -60,9 +62,13 @@ ResistorPicture::ResistorPicture(QWidget* parent) : QWidget(parent) {
     SetBands(bands_);
 }
 
-void ResistorPicture::SetBands(const PartBands& bands) {
+void ResistorPicture::SetBands(const PartBands& bands, bool turned) {
     bands_ = bands;
-    setAccessibleDescription(Wording::BandsDescription(bands));
+    turned_ = turned;
+    PartBands drawn = bands;
+    if (turned)
+        std::ranges::reverse(drawn);
+    setAccessibleDescription(Wording::BandsDescription(drawn));
     update();
 }
 
@@ -93,7 +99,9 @@ void ResistorPicture::paintEvent(QPaintEvent*) {
 
     for (int band = 0; band < count; ++band) {
         const int colour = bands_[band];
-        const QRect rect = BandRect(count, band, body);
+        QRect rect = BandRect(count, band, body);
+        if (turned_)
+            rect.moveRight(width() - 1 - rect.left());
         if (colour == kNoBand)
             continue;
         if (colour == kNoPosition) {

@@ -22,9 +22,10 @@ class ResistorPicture : public QWidget {
   public:
     explicit ResistorPicture(QWidget* parent = nullptr);
 
-    // Draws these bands from now on, and names them in the accessible
-    // description ("Bands: Yellow, Violet, Red, Gold").
-    void SetBands(const PartBands& bands);
+    // Draws these bands from now on, turned round (the first band at the
+    // right) or not, and names them left to right as drawn in the
+    // accessible description ("Bands: Yellow, Violet, Red, Gold").
+    void SetBands(const PartBands& bands, bool turned = false);
     const PartBands& Bands() const;
     // Whether the letter codes show under the bands; they do at first.
     void SetCodesShown(bool shown);
@@ -34,6 +35,7 @@ class ResistorPicture : public QWidget {
 
   private:
     PartBands bands_ = PartBands(kFourBands, kNoPosition);
+    bool turned_ = false;
     bool codesShown_ = true;
 };
 

@@ -77,6 +77,11 @@ namespace {
 
 enum class Join { And, Or };
 
+// A text a user typed, quoted by its start when longer than `length`.
+QString Quoted(const QString& text, qsizetype length) {
+    return text.size() > length ? Wording::tr("%1...").arg(text.left(length)) : text;
+}
+
 // Items in a sentence: "a", "a and b", "a, b and c".
 QString ListOf(const QStringList& items, Join join) {
     QString text = items.value(0);
@@ -90,11 +95,11 @@ QString ListOf(const QStringList& items, Join join) {
     return text;
 }
 
-// The bands named in order, each by its list's entry: "Yellow, Violet, Red".
-QString Names(const BandPositions& bands, int count) {
+// The first `count` bands named in order: "Yellow, Violet, Red".
+QString Names(const PartBands& bands, int count) {
     QStringList names;
     for (int band = 0; band < count; ++band)
-        names << Wording::EntryName(band, bands[band]);
+        names << Wording::ColourName(bands[band]);
     return names.join(Wording::tr(", "));
 }
 
@@ -102,11 +107,6 @@ QString Names(const BandPositions& bands, int count) {
 QString Figure(int colour) {
     return Wording::tr("%1 %2").arg(Wording::ColourName(colour),
                                     Wording::Number(kColourCode[colour].digit));
-}
-
-// On four bands a figure's or a multiplier's list position is its colour.
-QString Figure(const BandPositions& bands, int band) {
-    return Figure(bands[band]);
 }
 
 QString Factor(int multiplier) {
@@ -123,21 +123,21 @@ QString Figures(const PartBands& bands) {
                      .arg(Figure(bands[0]), Figure(bands[1]), Figure(bands[2]), number);
 }
 
-QString Figures(const BandPositions& bands) {
-    return Figures(FromPositions(bands));
-}
-
 QString Percent(int hundredths) {
     constexpr long long kHundredthPlaces = -2;
     return Wording::Number(Normalized({std::to_string(hundredths), kHundredthPlaces}), 0);
 }
 
-// A value with the tolerance of a four-band tolerance list position.
-QString WithTolerancePosition(const QString& value, int tolerance) {
-    return tolerance == kNoPosition
-               ? value
-               : Wording::WithTolerance(value, kToleranceRows[tolerance].Percent() *
-                                                   kHundredthsPerPercent);
+// The sum the figures and the multiplier make, the value again in its own
+// unit where that is not ohm: "47 x 100 = 4700 ohm = 4.7 Kilohm".
+QString Sum(const PartBands& bands) {
+    const Decimal value = *PartValue(bands);
+    const QString inOhm = Wording::InUnit(Wording::Number(value, 0), 0);
+    const QString inUnit = Wording::Value(value);
+    const QString number = Wording::Number(FigureNumber(bands));
+    const QString factor = Factor(bands[FigureCount(static_cast<int>(bands.size()))]);
+    return inUnit == inOhm ? Wording::tr("%1 x %2 = %3").arg(number, factor, inOhm)
+                           : Wording::tr("%1 x %2 = %3 = %4").arg(number, factor, inOhm, inUnit);
 }
 
 bool IsStandard(const Decimal& value, int bandCount) {
@@ -170,24 +170,26 @@ QStringList Wording::WorkingLines(const PartBands& bands) {
     if (!value)
         return lines;
     const int multiplier = bands[figures];
-    const QString name = ColourName(multiplier);
-    const QString inOhm = InUnit(Number(*value, 0), 0);
-    const QString inUnit = Value(*value);
-    const QString number = Number(FigureNumber(bands));
-    // The value again in its own unit where that is not ohm.
-    lines << (inUnit == inOhm ? tr("%1 multiplies by %2: %3 x %2 = %4")
-                                    .arg(name, Factor(multiplier), number, inOhm)
-                              : tr("%1 multiplies by %2: %3 x %2 = %4 = %5")
-                                    .arg(name, Factor(multiplier), number, inOhm, inUnit));
+    const long long exponent = kColourCode[multiplier].exponent;
+    // Gold, Silver and Pink divide: said so, with the divisor.
+    lines << (exponent < 0 ? tr("%1 multiplies by %2, that is divides by %3: %4")
+                                 .arg(ColourName(multiplier), Factor(multiplier),
+                                      Number(Decimal{"1", -exponent}, 0), Sum(bands))
+                           : tr("%1 multiplies by %2: %3")
+                                 .arg(ColourName(multiplier), Factor(multiplier), Sum(bands)));
 
     const int unit = UnitOf(*value);
     const int tolerance = bands[figures + 1];
     if (tolerance != kNoPosition) {
         const int hundredths = ToleranceOf(tolerance);
         const auto [low, high] = ToleranceRange(*value, hundredths);
-        lines << tr("%1: +/- %2%, so from %3 to %4")
-                     .arg(ColourName(tolerance), Percent(hundredths), Number(low, unit),
-                          InUnit(Number(high, unit), unit));
+        const QString from = Number(low, unit);
+        const QString to = InUnit(Number(high, unit), unit);
+        lines << (tolerance == kNoBand
+                      ? tr("No tolerance band: +/- %1%, so from %2 to %3")
+                            .arg(Percent(hundredths), from, to)
+                      : tr("%1: +/- %2%, so from %3 to %4")
+                            .arg(ColourName(tolerance), Percent(hundredths), from, to));
     }
     if (count == kSixBands && bands.back() != kNoPosition) {
         const int coefficient = kColourCode[bands.back()].coefficient;
@@ -242,6 +244,12 @@ QString Wording::Refusal(const ValueReading& reading) {
     case Refusal::NoNumber:
         return tr("No value found: type a number with an optional unit and tolerance, such as "
                   "4k7, 4.7 Kilohm or 4700 5%.");
+    case Refusal::Unit: {
+        constexpr qsizetype kQuotedUnit = 12;
+        return tr("Unit not understood: %1. Write ohm, k, M or G after the number, as in 4.7 "
+                  "kOhm or 4k7.")
+            .arg(Quoted(ToQString(reading.unit), kQuotedUnit));
+    }
     case Refusal::CommaThousands:
         return tr("A comma followed by three digits could be a decimal sign or a thousands "
                   "separator: write 1000 or 1k.");
@@ -413,9 +421,7 @@ QString Reading(const QString& marking, const MarkingReading& reading) {
 } // namespace
 
 QString Wording::Marking(const MarkingResult& result) {
-    QString marking = ToQString(result.marking);
-    if (marking.size() > kQuotedLength)
-        marking = tr("%1...").arg(marking.left(kQuotedLength));
+    const QString marking = Quoted(ToQString(result.marking), kQuotedLength);
     switch (result.refusal) {
     case MarkingRefusal::None:
         break;
@@ -477,95 +483,193 @@ QString Wording::Markings(const Decimal& value, const ValueMarkings& markings) {
     return tr("%1 is marked %2; %3.").arg(shown, ListOf(marked, Join::Or), cannot.join(tr("; ")));
 }
 
-QString Wording::Question(const BandPositions& question) {
-    return WithTolerancePosition(Value(*BandValue(question)), question[kToleranceBand]);
+QString Wording::QuestionValue(const zevodave::Question& question) {
+    const PartBands& bands = question.bands;
+    return WithTolerance(Value(*PartValue(bands)),
+                         ToleranceOf(bands[FigureCount(static_cast<int>(bands.size())) + 1]));
 }
 
 namespace {
 
-// The hint for a slip, or nothing.
-QString Hint(const BandPositions& question, const Verdict& verdict) {
+// Whole sentences, one after another.
+QString Sentences(const QStringList& sentences) {
+    QString text = sentences.value(0);
+    for (qsizetype i = 1; i < sentences.size(); ++i) {
+        if (!sentences[i].isEmpty())
+            text = Wording::tr("%1 %2", "one sentence after another").arg(text, sentences[i]);
+    }
+    return text;
+}
+
+// The working of a question, every line: "Yellow 4, Violet 7 give 47; Red
+// multiplies by 100: ...".
+QString Working(const Question& question) {
+    return Wording::WorkingLines(question.bands).join(Wording::tr("; "));
+}
+
+QString PlusMinus(int hundredths) {
+    return Wording::tr("+/- %1%").arg(Percent(hundredths));
+}
+
+// A tolerance with its band: "+/- 1% (Brown)", "+/- 20% (no tolerance band)".
+QString ToleranceNamed(int colour) {
+    const QString percent = PlusMinus(ToleranceOf(colour));
+    return colour == kNoBand ? Wording::tr("%1 (no tolerance band)").arg(percent)
+                             : Wording::tr("%1 (%2)").arg(percent, Wording::ColourName(colour));
+}
+
+// The tolerance told apart from the value, when it was wrong.
+QString ToleranceVerdict(const Question& question, const Verdict& verdict) {
+    if (verdict.toleranceRight)
+        return {};
+    const int count = static_cast<int>(question.bands.size());
+    const QString right = ToleranceNamed(question.bands[FigureCount(count) + 1]);
+    const QString given = PlusMinus(verdict.tolerance);
+    return verdict.valueRight
+               ? Wording::tr("The value is right; the tolerance is %1, not %2.").arg(right, given)
+               : Wording::tr("The tolerance is %1, not %2.").arg(right, given);
+}
+
+QString TenTimes(const PartBands& bands, const Verdict& verdict) {
+    const int figures = FigureCount(static_cast<int>(bands.size()));
+    const int right = bands[figures];
+    const int given = verdict.given[figures];
+    const bool bigger = kColourCode[given].exponent > kColourCode[right].exponent;
+    // Neighbours in the list order Black to White are one colour apart.
+    const bool neighbours = right <= colour::White && given <= colour::White;
+    const char* const kTemplates[2][2] = {
+        {QT_TR_NOOP("Hint: ten times too small: %1 (x %2) for %3 (x %4)."),
+         QT_TR_NOOP("Hint: ten times too big: %1 (x %2) for %3 (x %4).")},
+        {QT_TR_NOOP("Hint: ten times too small: the multiplier is one colour too early (%1, x "
+                    "%2, for %3, x %4)."),
+         QT_TR_NOOP("Hint: ten times too big: the multiplier is one colour too far along (%1, x "
+                    "%2, for %3, x %4).")}};
+    return Wording::tr(kTemplates[neighbours ? 1 : 0][bigger ? 1 : 0])
+        .arg(Wording::ColourName(given), Factor(given), Wording::ColourName(right), Factor(right));
+}
+
+// The hint for the slip a wrong value came from, or nothing.
+QString Hint(const Question& question, const Verdict& verdict) {
+    const PartBands& bands = question.bands;
+    const int figures = FigureCount(static_cast<int>(bands.size()));
     const int band = verdict.slipBand;
+    const Decimal right = *PartValue(bands);
     switch (verdict.slip) {
     case Slip::None:
         return {};
-    case Slip::ThirdDigit:
-        return Wording::tr("Hint: the third band is the multiplier, not a third digit.");
-    case Slip::MultiplierOff:
-        return Wording::tr("Hint: a factor of ten out: the multiplier is one colour off.");
-    case Slip::Reversed:
+    case Slip::ThirdFigure:
+        return Wording::tr("Hint: band %1 is the multiplier, not a figure.")
+            .arg(Wording::Number(figures + 1));
+    case Slip::TenTimes:
+        return TenTimes(bands, verdict);
+    case Slip::NoMultiplier:
+        return Wording::tr("Hint: %1 for %2: the multiplier adds %n zeros.", nullptr,
+                           kColourCode[bands[figures]].exponent)
+            .arg(Wording::Value(verdict.value), Wording::Value(right));
+    case Slip::MilliMega:
+        return Wording::tr("Hint: m is milli (%1), M is mega (%2).")
+            .arg(Wording::Number(Decimal{"1", -kPlacesPerUnit}, 0),
+                 Wording::Number(Decimal{"1", 2 * kPlacesPerUnit}, 0));
+    case Slip::OtherEnd:
         return Wording::tr(
-            "Hint: read from the wrong end: the tolerance band, set apart, comes last.");
+            "Hint: read from the other end: the tolerance band, set apart, comes last.");
     case Slip::LookAlike:
         return Wording::tr("Hint: %1 and %2 look alike: band %3 is %2.")
-            .arg(Wording::EntryName(band, verdict.slipPosition),
-                 Wording::EntryName(band, question[band]), Wording::Number(band + 1));
-    case Slip::Tolerance:
-        return Wording::tr("Hint: the tolerance band, set apart, is %1: +/- %2%.")
-            .arg(Wording::EntryName(band, question[band]),
-                 Wording::Number(kToleranceRows[question[band]].Percent()));
+            .arg(Wording::ColourName(verdict.slipColour), Wording::ColourName(bands[band]),
+                 Wording::Number(band + 1));
+    case Slip::Figure:
+        return Wording::tr("Hint: band %1 is %2: %2 is %3, %4 is %5.")
+            .arg(Wording::Number(band + 1), Wording::ColourName(bands[band]),
+                 Wording::Number(kColourCode[bands[band]].digit),
+                 Wording::ColourName(verdict.slipColour),
+                 Wording::Number(kColourCode[verdict.slipColour].digit));
+    case Slip::AllFigures:
+        return Wording::tr("Hint: the figures are off: %1.").arg(Figures(bands));
     case Slip::BlackFirst:
-        return Wording::tr("Hint: no resistor starts with Black: %1 is %2.")
-            .arg(Wording::Value(*BandValue(question)), Names(question, kToleranceBand));
+        return Normalized(verdict.value) == Normalized(right)
+                   ? Wording::tr("Hint: %1 does give %2, but parts are marked with a first "
+                                 "figure other than zero: %3.")
+                         .arg(Names(verdict.given, figures + 1), Wording::Value(right),
+                              Names(bands, figures + 1))
+                   : Wording::tr("Hint: no resistor starts with Black: %1 is %2.")
+                         .arg(Wording::Value(right), Names(bands, figures + 1));
     }
     return {};
 }
 
-// What a wrong answer is told: what the student gave (%1), the right value
-// worked out (%2) and the hint (%3), in the template without the hint when
-// there is none.
-QString Wrong(const QString& withoutHint, const QString& withHint, const QString& gave,
-              const BandPositions& question, const Verdict& verdict) {
-    const int multiplier = question[kMultiplierBand];
-    const QString explanation =
-        Wording::tr("%1; %2 multiplies by %3, so %4.")
-            .arg(Figures(question), Wording::EntryName(kMultiplierBand, multiplier),
-                 Factor(multiplier), Wording::Value(*BandValue(question)));
-    const QString hint = Hint(question, verdict);
-    return hint.isEmpty() ? withoutHint.arg(gave, explanation)
-                          : withHint.arg(gave, explanation, hint);
-}
-
-QString Right(const BandPositions& question) {
-    const int multiplier = question[kMultiplierBand];
-    return Wording::tr("Right: %1, %2, %3 x %4 = %5.")
-        .arg(Figure(question, kFirstDigitBand), Figure(question, kSecondDigitBand),
-             Wording::EntryName(kMultiplierBand, multiplier), Factor(multiplier),
-             Wording::Question(question));
+// What a wrong answer is told after what the student gave: the tolerance,
+// the right working and the hint.
+QString Wrong(const QString& gave, const Question& question, const Verdict& verdict) {
+    return Sentences({gave, ToleranceVerdict(question, verdict),
+                      Wording::tr("The working: %1.").arg(Working(question)),
+                      Hint(question, verdict)});
 }
 
 } // namespace
 
-QString Wording::ReadingFeedback(const BandPositions& question, const Verdict& verdict) {
-    const ValueReading& reading = verdict.reading;
+QString Wording::ReadingFeedback(const zevodave::Question& question, const Verdict& verdict) {
     switch (verdict.outcome) {
     case Outcome::Right:
-        return Right(question);
+        return tr("Right: %1.").arg(Working(question));
     case Outcome::Unanswered:
-        return Refusal(reading);
+        return Refusal(verdict.reading);
     case Outcome::Wrong:
         break;
     }
-    return Wrong(tr("Not quite: you typed %1. %2"), tr("Not quite: you typed %1. %2 %3"),
-                 WithTolerancePosition(Value(reading.value), reading.tolerance), question, verdict);
+    const PartBands& bands = question.bands;
+    const int figures = FigureCount(static_cast<int>(bands.size()));
+    const QString value = Value(verdict.value);
+    const QString typed =
+        tr("Not quite: you typed %1.")
+            .arg(verdict.tolerance == kNoPosition ? value
+                                                  : WithTolerance(value, verdict.tolerance));
+    QString explained;
+    const PartBands& given = verdict.given;
+    if (verdict.valueRight || given.empty())
+        explained = {};
+    else if (std::equal(given.begin(), given.begin() + figures, bands.begin()))
+        explained = tr("%1 would need the multiplier %2 (x %3); this part has %4 (x %5).")
+                        .arg(value, ColourName(given[figures]), Factor(given[figures]),
+                             ColourName(bands[figures]), Factor(bands[figures]));
+    else
+        explained = tr("%1 would be %2.").arg(value, Names(given, figures + 1));
+    return Wrong(Sentences({typed, explained}), question, verdict);
 }
 
-QString Wording::ChoiceFeedback(const BandPositions& question, const BandPositions& chosen,
-                                const Verdict& verdict) {
+QString Wording::ChoiceFeedback(const zevodave::Question& question, const Verdict& verdict) {
     switch (verdict.outcome) {
     case Outcome::Right:
-        return Right(question);
+        return tr("Right: %1.").arg(Working(question));
     case Outcome::Unanswered:
-        return tr("Choose a colour in each of the four lists.");
+        return tr("Choose a colour in each list.");
     case Outcome::Wrong:
         break;
     }
-    return Wrong(tr("Not quite: you chose %1. %2"), tr("Not quite: you chose %1. %2 %3"),
-                 Names(chosen, kBandCount), question, verdict);
+    const PartBands& given = verdict.given;
+    return Wrong(tr("Not quite: your bands %1 give %2.")
+                     .arg(Names(given, static_cast<int>(given.size())),
+                          WithTolerance(Sum(given), verdict.tolerance)),
+                 question, verdict);
 }
 
 QString Wording::Score(int right, int answered) {
     return tr("%1 of %2 right").arg(Number(right), Number(answered));
+}
+
+QString Wording::Slips(const PracticeRecord& record) {
+    static constexpr std::array<const char*, kSlipKinds> kKinds{
+        QT_TR_NOOP("multiplier"), QT_TR_NOOP("third figure"),      QT_TR_NOOP("other end"),
+        QT_TR_NOOP("look-alike"), QT_TR_NOOP("figures"),           QT_TR_NOOP("unit"),
+        QT_TR_NOOP("tolerance"),  QT_TR_NOOP("first figure zero"),
+    };
+    QStringList counted;
+    for (std::size_t kind = 0; kind < kKinds.size(); ++kind) {
+        if (record.slips[kind] > 0)
+            counted << tr("%1 %2", "a kind of slip and its count")
+                           .arg(tr(kKinds[kind]), Number(record.slips[kind]));
+    }
+    return counted.isEmpty() ? tr("No slips so far.")
+                             : tr("Slips so far: %1").arg(counted.join(tr(", ")));
 }
 
 } // namespace zevodave

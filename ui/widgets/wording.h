@@ -72,12 +72,15 @@ class Wording {
     static QString Markings(const Decimal& value, const ValueMarkings& markings);
 
     // A Practice question's value and tolerance: "4.7 Kilohm +/- 5%".
-    static QString Question(const BandPositions& question);
-    // What the judge said of a typed answer or of the bands chosen.
-    static QString ReadingFeedback(const BandPositions& question, const Verdict& verdict);
-    static QString ChoiceFeedback(const BandPositions& question, const BandPositions& chosen,
-                                  const Verdict& verdict);
+    static QString QuestionValue(const zevodave::Question& question);
+    // What the judge said of a typed answer or of the bands chosen: what
+    // the answer gives, the tolerance where it was wrong, the right working
+    // and a hint that fits the slip.
+    static QString ReadingFeedback(const zevodave::Question& question, const Verdict& verdict);
+    static QString ChoiceFeedback(const zevodave::Question& question, const Verdict& verdict);
     static QString Score(int right, int answered);
+    // The slips of a run by kind: "Slips so far: multiplier 2, other end 1".
+    static QString Slips(const PracticeRecord& record);
 };
 
 } // namespace zevodave

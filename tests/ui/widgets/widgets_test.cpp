@@ -13,28 +13,43 @@
 
 #include <QTest>
 
+#include <cmath>
+
 using namespace zevodave;
 
 namespace {
 
-// "4 7 2 2" as band positions; what follows a ";" is left out.
-BandPositions Bands(const QString& text) {
-    BandPositions bands{};
-    const QStringList numbers = text.section(';', 0, 0).split(' ', Qt::SkipEmptyParts);
-    for (int band = 0; band < kBandCount; ++band)
-        bands[band] = numbers.value(band).toInt();
+// "4 7 2 10" as colours.
+PartBands Colours(const QString& text) {
+    PartBands bands;
+    for (const QString& number : text.split(' ', Qt::SkipEmptyParts))
+        bands.push_back(number.toInt());
     return bands;
 }
 
 // Four numbers as four-band list positions, five or six as colours.
 PartBands Part(const QString& text) {
-    const QStringList numbers = text.split(' ', Qt::SkipEmptyParts);
-    if (numbers.size() == kFourBands)
-        return FromPositions(Bands(text));
-    PartBands bands;
-    for (const QString& number : numbers)
-        bands.push_back(number.toInt());
+    PartBands bands = Colours(text);
+    if (bands.size() == kFourBands) {
+        BandPositions positions{};
+        std::ranges::copy(bands, positions.begin());
+        return FromPositions(positions);
+    }
     return bands;
+}
+
+bool IsInk(const QColor& colour) {
+    return std::ranges::any_of(
+        kColourCode, [&](const ColourCode& code) { return QColor::fromRgb(code.ink) == colour; });
+}
+
+// The picture's band inks alone, all else white.
+QImage Inks(QImage image) {
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (!IsInk(image.pixelColor(x, y)))
+                image.setPixelColor(x, y, Qt::white);
+    return image;
 }
 
 } // namespace
@@ -56,7 +71,7 @@ class WidgetsTest : public QObject {
             // clang-format off
             {"the first band alone", "working", "4 -1 -1 -1", "Yellow 4 | Bands: Yellow, not chosen, not chosen, not chosen"},
             {"White, in Gigohm; Grey and Silver", "working", "8 9 9 3", "Grey 8, White 9 give 89 / White multiplies by 1\u2009000\u2009000\u2009000: 89 x 1\u2009000\u2009000\u2009000 = 89\u2009000\u2009000\u2009000 ohm = 89 Gigohm / Silver: +/- 10%, so from 80.1 to 97.9 Gigohm | Bands: Grey, White, White, Silver"},
-            {"six bands: three figures, Pink, a coefficient", "working", "1 2 5 12 3 2", "Brown 1, Red 2, Green 5 give 125 / Pink multiplies by 0.001: 125 x 0.001 = 0.125 ohm / Orange: +/- 0.05%, so from 0.1249375 to 0.1250625 ohm / Red: 50 ppm/K, so at most 0.00000625 ohm more or less for each degree warmer or cooler | Bands: Brown, Red, Green, Pink, Orange, Red"},
+            {"six bands: three figures, Pink, a coefficient", "working", "1 2 5 12 3 2", "Brown 1, Red 2, Green 5 give 125 / Pink multiplies by 0.001, that is divides by 1000: 125 x 0.001 = 0.125 ohm / Orange: +/- 0.05%, so from 0.1249375 to 0.1250625 ohm / Red: 50 ppm/K, so at most 0.00000625 ohm more or less for each degree warmer or cooler | Bands: Brown, Red, Green, Pink, Orange, Red"},
             {"five bands: two figures so far", "working", "4 7 -1 -1 -1", "Yellow 4, Violet 7 | Bands: Yellow, Violet, not chosen, not chosen, not chosen"},
             {"from the other end: not a tolerance colour", "other end", "4 9 9 1 1 2", "From the other end: White is not a tolerance colour, so this end is the start."},
             {"from the other end: no coefficient", "other end", "9 1 0 0 1 2", "From the other end: White has no temperature coefficient, so this end is the start."},
@@ -95,25 +110,22 @@ class WidgetsTest : public QObject {
             {"a comma before three digits", "refusal", "1,000", "A comma followed by three digits could be a decimal sign or a thousands separator: write 1000 or 1k."},
             {"a tolerance no band shows", "refusal", "4k7 3%", "Four bands show a tolerance of 1, 2, 5, 10 or 20%."},
             {"no number", "refusal", "k", "No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%."},
-            {"typed right", "typed", "4 7 2 2;4k7", "Right: Yellow 4, Violet 7, Red x 100 = 4.7 Kilohm +/- 5%."},
-            {"typed ten times too big", "typed", "4 7 2 2;47k 5%", "Not quite: you typed 47 Kilohm +/- 5%. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm. Hint: a factor of ten out: the multiplier is one colour off."},
-            {"a third digit", "typed", "4 7 2 2;472 ohm", "Not quite: you typed 472 ohm. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm. Hint: the third band is the multiplier, not a third digit."},
-            {"from the wrong end", "typed", "2 2 3 0;1k3", "Not quite: you typed 1.3 Kilohm. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: read from the wrong end: the tolerance band, set apart, comes last."},
-            {"look-alikes", "typed", "2 2 3 0;32k", "Not quite: you typed 32 Kilohm. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: Orange and Red look alike: band 1 is Red."},
-            {"the tolerance", "typed", "4 7 2 2;4k7 10%", "Not quite: you typed 4.7 Kilohm +/- 10%. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm. Hint: the tolerance band, set apart, is Gold: +/- 5%."},
-            {"Green for Violet: two colours alike to no other", "typed", "4 7 2 2;4.5k", "Not quite: you typed 4.5 Kilohm. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm."},
-            {"Red for Violet: alike to no other colour", "typed", "4 7 2 2;4.2k", "Not quite: you typed 4.2 Kilohm. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm."},
-            {"ten times too small", "typed", "4 7 2 2;470", "Not quite: you typed 470 ohm. Yellow 4, Violet 7 give 47; Red multiplies by 100, so 4.7 Kilohm. Hint: a factor of ten out: the multiplier is one colour off."},
-            {"Brown read for a Red tolerance", "typed", "2 2 3 1;22k 1%", "Not quite: you typed 22 Kilohm +/- 1%. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: Brown and Red look alike: band 4 is Red."},
-            {"Yellow read for Gold", "typed", "4 7 10 2;470k", "Not quite: you typed 470 Kilohm. Yellow 4, Violet 7 give 47; Gold multiplies by 0.1, so 4.7 ohm. Hint: Yellow and Gold look alike: band 3 is Gold."},
-            {"Grey read for Silver", "typed", "1 0 11 2;1G", "Not quite: you typed 1 Gigohm. Brown 1, Black 0 give 10; Silver multiplies by 0.01, so 0.10 ohm. Hint: Grey and Silver look alike: band 3 is Silver."},
-            {"Black for Brown: Black is like no other", "typed", "1 0 2 2;1.1k", "Not quite: you typed 1.1 Kilohm. Brown 1, Black 0 give 10; Red multiplies by 100, so 1.0 Kilohm."},
-            {"a Gold multiplier is no third digit", "typed", "4 7 10 2;4710", "Not quite: you typed 4.71 Kilohm. Yellow 4, Violet 7 give 47; Gold multiplies by 0.1, so 4.7 ohm."},
-            {"nothing read", "typed", "4 7 2 2;seventy", "No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%."},
-            {"chosen right", "chosen", "1 0 10 4;1 0 10 4", "Right: Brown 1, Black 0, Gold x 0.1 = 1.0 ohm +/- 20%."},
-            {"Black first", "chosen", "2 2 3 0;0 2 3 0", "Not quite: you chose Black, Red, Orange, Brown. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: no resistor starts with Black: 22 Kilohm is Red, Red, Orange."},
-            {"chosen a multiplier off", "chosen", "2 2 3 0;2 2 2 0", "Not quite: you chose Red, Red, Red, Brown. Red 2, Red 2 give 22; Orange multiplies by 1000, so 22 Kilohm. Hint: a factor of ten out: the multiplier is one colour off."},
-            {"a list unchosen", "chosen", "4 7 2 2;4 7 -1 2", "Choose a colour in each of the four lists."},
+            {"typed right: the whole working", "typed", "4 7 2 10;4k7", "Right: Yellow 4, Violet 7 give 47; Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm; Gold: +/- 5%, so from 4.465 to 4.935 Kilohm."},
+            {"ten times too big, and the tolerance", "typed", "4 7 2 10;47k 10%", "Not quite: you typed 47 Kilohm +/- 10%. 47 Kilohm would need the multiplier Orange (x 1000); this part has Red (x 100). The tolerance is +/- 5% (Gold), not +/- 10%. The working: Yellow 4, Violet 7 give 47; Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm; Gold: +/- 5%, so from 4.465 to 4.935 Kilohm. Hint: ten times too big: the multiplier is one colour too far along (Orange, x 1000, for Red, x 100)."},
+            {"the multiplier read as a figure", "typed", "4 7 2 10;472", "Not quite: you typed 472 ohm. The working: Yellow 4, Violet 7 give 47; Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm; Gold: +/- 5%, so from 4.465 to 4.935 Kilohm. Hint: band 3 is the multiplier, not a figure."},
+            {"the value right, the tolerance not", "typed", "1 0 0 4 1;1M 2%", "Not quite: you typed 1 Megohm +/- 2%. The value is right; the tolerance is +/- 1% (Brown), not +/- 2%. The working: Brown 1, Black 0, Black 0 give 100; Yellow multiplies by 10\u2009000: 100 x 10\u2009000 = 1\u2009000\u2009000 ohm = 1.00 Megohm; Brown: +/- 1%, so from 0.99 to 1.01 Megohm."},
+            {"the multiplier forgotten", "typed", "6 8 3 10;68", "Not quite: you typed 68 ohm. 68 ohm would need the multiplier Black (x 1); this part has Orange (x 1000). The working: Blue 6, Grey 8 give 68; Orange multiplies by 1000: 68 x 1000 = 68\u2009000 ohm = 68 Kilohm; Gold: +/- 5%, so from 64.6 to 71.4 Kilohm. Hint: 68 ohm for 68 Kilohm: the multiplier adds 3 zeros."},
+            {"m for M; no tolerance band", "typed", "1 0 5 -2;1m", "Not quite: you typed 0.001 ohm. The working: Brown 1, Black 0 give 10; Green multiplies by 100\u2009000: 10 x 100\u2009000 = 1\u2009000\u2009000 ohm = 1.0 Megohm; No tolerance band: +/- 20%, so from 0.8 to 1.2 Megohm. Hint: m is milli (0.001), M is mega (1\u2009000\u2009000)."},
+            {"from the other end", "typed", "2 2 3 1;1k3", "Not quite: you typed 1.3 Kilohm. 1.3 Kilohm would be Brown, Orange, Red. The working: Red 2, Red 2 give 22; Orange multiplies by 1000: 22 x 1000 = 22\u2009000 ohm = 22 Kilohm; Brown: +/- 1%, so from 21.78 to 22.22 Kilohm. Hint: read from the other end: the tolerance band, set apart, comes last."},
+            {"look-alikes", "typed", "2 2 3 1;32k", "Not quite: you typed 32 Kilohm. 32 Kilohm would be Orange, Red, Orange. The working: Red 2, Red 2 give 22; Orange multiplies by 1000: 22 x 1000 = 22\u2009000 ohm = 22 Kilohm; Brown: +/- 1%, so from 21.78 to 22.22 Kilohm. Hint: Orange and Red look alike: band 1 is Red."},
+            {"both figures", "typed", "4 7 2 10;7.4k", "Not quite: you typed 7.4 Kilohm. 7.4 Kilohm would be Violet, Yellow, Red. The working: Yellow 4, Violet 7 give 47; Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm; Gold: +/- 5%, so from 4.465 to 4.935 Kilohm. Hint: the figures are off: Yellow 4, Violet 7 give 47."},
+            {"a unit not understood", "typed", "4 7 2 10;4.7 kiloohm", "Unit not understood: kiloohm. Write ohm, k, M or G after the number, as in 4.7 kOhm or 4k7."},
+            {"chosen right: Gold divides", "chosen", "1 0 10 10;1 0 10 10", "Right: Brown 1, Black 0 give 10; Gold multiplies by 0.1, that is divides by 10: 10 x 0.1 = 1.0 ohm; Gold: +/- 5%, so from 0.95 to 1.05 ohm."},
+            {"Black first giving the value", "chosen", "1 0 0 10;0 1 1 10", "Not quite: your bands Black, Brown, Brown, Gold give 1 x 10 = 10 ohm +/- 5%. The working: Brown 1, Black 0 give 10; Black multiplies by 1: 10 x 1 = 10 ohm; Gold: +/- 5%, so from 9.5 to 10.5 ohm. Hint: Black, Brown, Brown does give 10 ohm, but parts are marked with a first figure other than zero: Brown, Black, Black."},
+            {"Black first", "chosen", "2 2 3 1;0 2 3 1", "Not quite: your bands Black, Red, Orange, Brown give 2 x 1000 = 2000 ohm = 2 Kilohm +/- 1%. The working: Red 2, Red 2 give 22; Orange multiplies by 1000: 22 x 1000 = 22\u2009000 ohm = 22 Kilohm; Brown: +/- 1%, so from 21.78 to 22.22 Kilohm. Hint: no resistor starts with Black: 22 Kilohm is Red, Red, Orange."},
+            {"a figure's colour", "chosen", "2 2 3 1;2 3 3 1", "Not quite: your bands Red, Orange, Orange, Brown give 23 x 1000 = 23\u2009000 ohm = 23 Kilohm +/- 1%. The working: Red 2, Red 2 give 22; Orange multiplies by 1000: 22 x 1000 = 22\u2009000 ohm = 22 Kilohm; Brown: +/- 1%, so from 21.78 to 22.22 Kilohm. Hint: band 2 is Red: Red is 2, Orange is 3."},
+            {"ten times too small: Gold for Black", "chosen", "1 0 0 10;1 0 10 10", "Not quite: your bands Brown, Black, Gold, Gold give 10 x 0.1 = 1.0 ohm +/- 5%. The working: Brown 1, Black 0 give 10; Black multiplies by 1: 10 x 1 = 10 ohm; Gold: +/- 5%, so from 9.5 to 10.5 ohm. Hint: ten times too small: Gold (x 0.1) for Black (x 1)."},
+            {"a list unchosen", "chosen", "4 7 2 10;4 7 -1 10", "Choose a colour in each list."},
             // clang-format on
         };
         for (const auto& [name, kind, input, expected] : rows)
@@ -123,7 +135,7 @@ class WidgetsTest : public QObject {
         QFETCH(QString, kind);
         QFETCH(QString, input);
         QFETCH(QString, expected);
-        const BandPositions question = Bands(input);
+        const Question question{Colours(input.section(';', 0, 0))};
         const std::string answer = input.section(';', 1).toStdString();
         QString seen;
         // A kind ending in 5 reads for five bands.
@@ -145,8 +157,8 @@ class WidgetsTest : public QObject {
         else if (kind == "typed")
             seen = Wording::ReadingFeedback(question, JudgeReading(question, answer));
         else
-            seen = Wording::ChoiceFeedback(question, Bands(ToQString(answer)),
-                                           JudgeChoice(question, Bands(ToQString(answer))));
+            seen = Wording::ChoiceFeedback(question,
+                                           JudgeChoice(question, Colours(ToQString(answer))));
         QCOMPARE(seen, expected);
     }
 
@@ -167,9 +179,7 @@ class WidgetsTest : public QObject {
                 row.clear(), rowStarts.clear(), rowEnds.clear();
                 for (int x = 0; x < image.width(); ++x) {
                     const QColor colour = image.pixelColor(x, y);
-                    if (!std::ranges::any_of(kColourCode, [&](const ColourCode& code) {
-                            return QColor::fromRgb(code.ink) == colour;
-                        }))
+                    if (!IsInk(colour))
                         continue;
                     if (rowEnds.isEmpty() || rowEnds.back() != x - 1)
                         row << colour.name(), rowStarts << x, rowEnds << x;
@@ -184,6 +194,14 @@ class WidgetsTest : public QObject {
             for (qsizetype gap = 1; gap < tol && runs.size() >= kFourBands; ++gap)
                 QVERIFY(starts[tol] - ends[tol - 1] > 2 * (starts[gap] - ends[gap - 1]));
         }
+        // Turned round, the same bands mirrored; at a fractional scale a
+        // band's edge may round half a pixel the other way.
+        picture.SetCodesShown(false);
+        picture.SetBands(Part("4 7 2 2"));
+        const QImage ahead = picture.grab().toImage();
+        picture.SetBands(Part("4 7 2 2"), true);
+        if (picture.devicePixelRatio() == std::round(picture.devicePixelRatio()))
+            QCOMPARE(Inks(picture.grab().toImage()), Inks(ahead.mirrored(true, false)));
         QCOMPARE(seen.join(" / "), "#f7d117 #8a3fb8 #d2232a #c9a23a / #1e1e1e #b8bcc2 / "
                                    "#f7d117 #f7f7f2 #f7f7f2 #7a4520 #7a4520 / "
                                    "#7a4520 #1e1e1e #1e1e1e #f2a2c0 #8e8e8e #d2232a");

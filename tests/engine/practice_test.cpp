@@ -1,0 +1,142 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
+// The Practice judge: answers typed or chosen, the value and the tolerance
+// judged apart, the slip each wrong value came from; and the questions drawn,
+// every one a real part its own bands answer.
+
+#include "practice.h"
+#include "standardvalues.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <sstream>
+#include <tuple>
+
+using namespace zevodave;
+
+namespace {
+
+// Colours by their letter codes ("YE VT RD GD"), "--" for no band, ".." for
+// a list left unchosen.
+PartBands Colours(const std::string& codes) {
+    std::istringstream words(codes);
+    PartBands bands;
+    for (std::string code; words >> code;) {
+        const auto found = std::ranges::find(kColourCode, code, &ColourCode::letters);
+        bands.push_back(code == "--"   ? kNoBand
+                        : code == ".." ? kNoPosition
+                                       : static_cast<int>(found - kColourCode.begin()));
+    }
+    return bands;
+}
+
+// "Wrong", what was wrong ("value", "tolerance"), the slip, and for a band
+// slip the band and the colour given.
+std::string Seen(const Verdict& verdict) {
+    const char* outcomes[] = {"Right", "Wrong", "Unanswered"};
+    const char* slips[] = {
+        "",          " ThirdFigure", " TenTimes", " NoMultiplier", " MilliMega",
+        " OtherEnd", " LookAlike",   " Figure",   " AllFigures",   " BlackFirst"};
+    const bool wrong = verdict.outcome == Outcome::Wrong;
+    return outcomes[static_cast<int>(verdict.outcome)] +
+           std::string(wrong && !verdict.valueRight ? " value" : "") +
+           (wrong && !verdict.toleranceRight ? " tolerance" : "") +
+           slips[static_cast<int>(verdict.slip)] +
+           (verdict.slipBand == kNoPosition
+                ? ""
+                : " " + std::to_string(verdict.slipBand) + " " +
+                      std::string(kColourCode[verdict.slipColour].letters));
+}
+
+} // namespace
+
+TEST(Judge, NamesEveryMistake) {
+    // clang-format off
+    const std::tuple<const char*, const char*, char, const char*, const char*> rows[] = {
+        {"typed right", "YE VT RD GD", 'r', "4k7 5%", "Right"},
+        {"the tolerance not typed is not judged; kOhm", "YE VT RD GD", 'r', "4.7 kOhm", "Right"},
+        {"ten times too big, and the tolerance", "YE VT RD GD", 'r', "47k 10%", "Wrong value tolerance TenTimes"},
+        {"the multiplier read as a figure", "YE VT RD GD", 'r', "472 ohms", "Wrong value ThirdFigure"},
+        {"five bands: the multiplier as a fourth figure", "YE VT BK BN BN", 'r', "4701", "Wrong value ThirdFigure"},
+        {"the value right, the tolerance not", "BN BK BK YE BN", 'r', "1 MOhm 2%", "Wrong tolerance"},
+        {"20% for a band that is there", "BN BK BK YE BN", 'r', "1M 20%", "Wrong tolerance"},
+        {"the multiplier forgotten", "BU GY OG GD", 'r', "68", "Wrong value NoMultiplier"},
+        {"m for M", "BN BK GN --", 'r', "1m", "Wrong value MilliMega"},
+        {"from the other end", "RD RD OG BN", 'r', "1k3", "Wrong value OtherEnd"},
+        {"Orange for Red", "RD RD OG BN", 'r', "32k", "Wrong value LookAlike 0 OG"},
+        {"Yellow for Gold", "YE VT GD GD", 'r', "470k", "Wrong value LookAlike 2 YE"},
+        {"Blue for Green", "GN BU RD GD", 'r', "6.6k", "Wrong value LookAlike 0 BU"},
+        {"Grey for Violet", "YE VT RD GD", 'r', "4.8k", "Wrong value LookAlike 1 GY"},
+        {"Red for Violet: no look-alikes", "YE VT RD GD", 'r', "4.2k", "Wrong value"},
+        {"both figures", "YE VT RD GD", 'r', "7.4k", "Wrong value AllFigures"},
+        {"a unit not understood", "YE VT RD GD", 'r', "4.7 kiloohm", "Unanswered"},
+        {"nothing read", "YE VT RD GD", 'r', "seventy", "Unanswered"},
+        {"chosen right", "YE VT RD GD", 'c', "YE VT RD GD", "Right"},
+        {"Black first giving the value", "BN BK BK GD", 'c', "BK BN BN GD", "Wrong value BlackFirst"},
+        {"Black first", "RD RD OG BN", 'c', "BK RD OG BN", "Wrong value BlackFirst"},
+        {"a figure's colour", "RD RD OG BN", 'c', "RD OG OG BN", "Wrong value Figure 1 OG"},
+        {"choosing, a look-alike is the code", "RD RD OG BN", 'c', "OG RD OG BN", "Wrong value Figure 0 OG"},
+        {"choosing, no other end", "RD RD OG BN", 'c', "BN OG RD BN", "Wrong value"},
+        {"one colour too far along", "YE VT RD GD", 'c', "YE VT OG SR", "Wrong value tolerance TenTimes"},
+        {"Gold for Black", "BN BK BK GD", 'c', "BN BK GD GD", "Wrong value TenTimes"},
+        {"no tolerance band chosen", "BN BK BK GD", 'c', "BN BK BK --", "Wrong tolerance"},
+        {"a list unchosen", "YE VT RD GD", 'c', "YE VT .. GD", "Unanswered"},
+    };
+    // clang-format on
+    for (const auto& [name, question, mode, answer, expected] : rows) {
+        const Question asked{Colours(question)};
+        EXPECT_EQ(
+            Seen(mode == 'r' ? JudgeReading(asked, answer) : JudgeChoice(asked, Colours(answer))),
+            expected)
+            << name;
+    }
+}
+
+// Over many questions of each kind: a real part, in the series its tolerance
+// is sold in and the range of its band count, never the value before it;
+// turned round only when it may be, about one in four; its own bands and its
+// value typed answer it.
+TEST(DrawQuestion, AsksRealPartsItsBandsAnswer) {
+    const std::map<int, std::vector<const char*>> seriesOf{
+        {2000, {"E6"}},        {1000, {"E12"}}, {500, {"E24"}}, {200, {"E24", "E96"}},
+        {100, {"E24", "E96"}}, {50, {"E192"}},  {25, {"E192"}}, {10, {"E192"}}};
+    for (const auto kind : {QuestionBands::Four, QuestionBands::Five, QuestionBands::FourOrFive}) {
+        const RandomSource random = SeededSource(static_cast<unsigned>(kind));
+        std::set<std::pair<std::size_t, int>> kinds;
+        int turned = 0;
+        constexpr int kQuestions = 2000;
+        Question question;
+        for (int asked = 0; asked < kQuestions; ++asked) {
+            const Question previous = question;
+            question = DrawQuestion(random, kind, asked % 2 == 0, previous);
+            const auto count = static_cast<int>(question.bands.size());
+            const Decimal value = Normalized(*PartValue(question.bands));
+            const int tolerance = ToleranceOf(question.bands[FigureCount(count) + 1]);
+            const std::string typed = NumberText(value, 0) + " " +
+                                      NumberText(Normalized({std::to_string(tolerance), -2}), 0) +
+                                      "%";
+            SCOPED_TRACE(typed);
+            EXPECT_TRUE(std::ranges::any_of(seriesOf.at(tolerance), [&](const char* name) {
+                return InSeries(SeriesIndex(name), value);
+            }));
+            const double ohms = std::stod(value.digits) * std::pow(10.0, value.exponent);
+            EXPECT_TRUE(count == kFourBands ? ohms >= 1 && ohms <= 1e7 : ohms >= 10 && ohms <= 1e6);
+            EXPECT_TRUE(asked == 0 || value != Normalized(*PartValue(previous.bands)));
+            EXPECT_TRUE(!question.turned || asked % 2 == 0);
+            turned += question.turned ? 1 : 0;
+            kinds.emplace(question.bands.size(), tolerance);
+            EXPECT_EQ(JudgeChoice(question, question.bands).outcome, Outcome::Right);
+            EXPECT_EQ(JudgeReading(question, typed).outcome, Outcome::Right);
+        }
+        EXPECT_NEAR(turned, kQuestions / 2 / 4, kQuestions / 40);
+        // Four bands at three tolerances, five at five.
+        EXPECT_EQ(kinds.size(), kind == QuestionBands::Four   ? 3U
+                                : kind == QuestionBands::Five ? 5U
+                                                              : 8U);
+    }
+}
