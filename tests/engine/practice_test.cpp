@@ -84,7 +84,6 @@ TEST(Judge, NamesEveryMistake) {
         {"choosing, no other end", "RD RD OG BN", 'c', "BN OG RD BN", "Wrong value"},
         {"one colour too far along", "YE VT RD GD", 'c', "YE VT OG SR", "Wrong value tolerance TenTimes"},
         {"Gold for Black", "BN BK BK GD", 'c', "BN BK GD GD", "Wrong value TenTimes"},
-        {"no tolerance band chosen", "BN BK BK GD", 'c', "BN BK BK --", "Wrong tolerance"},
         {"a list unchosen", "YE VT RD GD", 'c', "YE VT .. GD", "Unanswered"},
     };
     // clang-format on

@@ -646,10 +646,15 @@ QString Wording::ChoiceFeedback(const zevodave::Question& question, const Verdic
         break;
     }
     const PartBands& given = verdict.given;
-    return Wrong(tr("Not quite: your bands %1 give %2.")
-                     .arg(Names(given, static_cast<int>(given.size())),
-                          WithTolerance(Sum(given), verdict.tolerance)),
-                 question, verdict);
+    const QString sum = WithTolerance(Sum(given), verdict.tolerance);
+    const int count = static_cast<int>(given.size());
+    // A four-band part made to 20% has no tolerance band, not a band of None.
+    const QString gave =
+        given.back() == kNoBand
+            ? tr("Not quite: your bands %1 and no tolerance band give %2.")
+                  .arg(Names(given, count - 1), sum)
+            : tr("Not quite: your bands %1 give %2.").arg(Names(given, count), sum);
+    return Wrong(gave, question, verdict);
 }
 
 QString Wording::Score(int right, int answered) {
