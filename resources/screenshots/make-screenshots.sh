@@ -114,10 +114,11 @@ shoot_learn() {
     import -frame -window "$window" "$out/$file"
     stop_desktop
 }
-# The Practice window with an answer checked so the feedback shows (its
-# question is drawn at random, so the picture differs from run to run), and
+# The Practice window with five bands chosen and checked so the picture and
+# the feedback show (its question is drawn at random, so the picture differs
+# from run to run), and
 # the SMD window with a marking read and a value's markings written.
-for shot in "p|Zevodave Practice|practice-window.png|type:33k|key:Return" \
+for shot in "p|Zevodave Practice|practice-window.png|key:alt+b Down alt+s|key:alt+1|type:Yellow|key:Tab|type:Violet|key:Tab|type:Black|key:Tab|type:Brown|key:Tab|type:Brown|key:Return" \
     "s|Zevodave SMD|smd-window.png|type:01C|key:Return alt+v|type:4k7|key:Return"; do
     IFS='|' read -r -a args <<<"$shot"
     xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" \

@@ -538,12 +538,15 @@ QString TenTimes(const PartBands& bands, const Verdict& verdict) {
     // Neighbours in the list order Black to White are one colour apart.
     const bool neighbours = right <= colour::White && given <= colour::White;
     const char* const kTemplates[2][2] = {
-        {QT_TR_NOOP("Hint: ten times too small: %1 (x %2) for %3 (x %4)."),
-         QT_TR_NOOP("Hint: ten times too big: %1 (x %2) for %3 (x %4).")},
-        {QT_TR_NOOP("Hint: ten times too small: the multiplier is one colour too early (%1, x "
-                    "%2, for %3, x %4)."),
-         QT_TR_NOOP("Hint: ten times too big: the multiplier is one colour too far along (%1, x "
-                    "%2, for %3, x %4).")}};
+        {QT_TRANSLATE_NOOP("Wording", "Hint: ten times too small: %1 (x %2) for %3 (x %4)."),
+         QT_TRANSLATE_NOOP("Wording", "Hint: ten times too big: %1 (x %2) for %3 (x %4).")},
+        {QT_TRANSLATE_NOOP(
+             "Wording", "Hint: ten times too small: the multiplier is one colour too early (%1, x "
+                        "%2, for %3, x %4)."),
+         QT_TRANSLATE_NOOP(
+             "Wording",
+             "Hint: ten times too big: the multiplier is one colour too far along (%1, x "
+             "%2, for %3, x %4).")}};
     return Wording::tr(kTemplates[neighbours ? 1 : 0][bigger ? 1 : 0])
         .arg(Wording::ColourName(given), Factor(given), Wording::ColourName(right), Factor(right));
 }
