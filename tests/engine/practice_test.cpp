@@ -27,10 +27,9 @@ PartBands Colours(const std::string& codes) {
     std::istringstream words(codes);
     PartBands bands;
     for (std::string code; words >> code;) {
-        const auto found = std::ranges::find(kColourCode, code, &ColourCode::letters);
-        bands.push_back(code == "--"   ? kNoBand
-                        : code == ".." ? kNoPosition
-                                       : static_cast<int>(found - kColourCode.begin()));
+        const auto at = std::ranges::find(kColourCode, code, &ColourCode::letters);
+        const int colour = static_cast<int>(at - kColourCode.begin());
+        bands.push_back(code == "--" ? kNoBand : code == ".." ? kNoPosition : colour);
     }
     return bands;
 }
@@ -75,7 +74,6 @@ TEST(Judge, NamesEveryMistake) {
         {"Red for Violet: no look-alikes", "YE VT RD GD", 'r', "4.2k", "Wrong value"},
         {"both figures", "YE VT RD GD", 'r', "7.4k", "Wrong value AllFigures"},
         {"a unit not understood", "YE VT RD GD", 'r', "4.7 kiloohm", "Unanswered"},
-        {"nothing read", "YE VT RD GD", 'r', "seventy", "Unanswered"},
         {"chosen right", "YE VT RD GD", 'c', "YE VT RD GD", "Right"},
         {"Black first giving the value", "BN BK BK GD", 'c', "BK BN BN GD", "Wrong value BlackFirst"},
         {"Black first", "RD RD OG BN", 'c', "BK RD OG BN", "Wrong value BlackFirst"},
@@ -87,13 +85,18 @@ TEST(Judge, NamesEveryMistake) {
         {"a list unchosen", "YE VT RD GD", 'c', "YE VT .. GD", "Unanswered"},
     };
     // clang-format on
+    PracticeRecord record;
     for (const auto& [name, question, mode, answer, expected] : rows) {
         const Question asked{Colours(question)};
-        EXPECT_EQ(
-            Seen(mode == 'r' ? JudgeReading(asked, answer) : JudgeChoice(asked, Colours(answer))),
-            expected)
-            << name;
+        const Verdict verdict =
+            mode == 'r' ? JudgeReading(asked, answer) : JudgeChoice(asked, Colours(answer));
+        record.Count(verdict);
+        EXPECT_EQ(Seen(verdict), expected) << name;
     }
+    // The answers judged, and their slips by kind: multiplier, third figure,
+    // other end, look-alike, figures, unit, tolerance, first figure zero.
+    EXPECT_EQ(std::tuple(record.answered, record.right, record.slips),
+              std::tuple(24, 3, std::array{4, 2, 1, 4, 3, 1, 4, 2}));
 }
 
 // Over many questions of each kind: a real part, in the series its tolerance
