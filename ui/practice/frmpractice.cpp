@@ -111,23 +111,23 @@ void frmPractice::CreateControls() {
 
     // One signal for both buttons: one is checked as the other is cleared.
     connect(optChoose, &QRadioButton::toggled, this, [this](bool choose) {
-        ShowPage(choose ? 1 : 0);
+        ShowPage(choose);
         NextQuestion();
     });
-    ShowPage(0);
+    ShowPage(false);
     connect(cboBands, &QComboBox::currentIndexChanged, this, &frmPractice::NextQuestion);
     connect(cmdCheck, &QPushButton::clicked, this, &frmPractice::cmdCheck_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmPractice::NextQuestion);
     connect(cmdStartAgain, &QPushButton::clicked, this, &frmPractice::cmdStartAgain_Click);
 }
 
-// The window takes the size of the page shown, not of the larger one.
-void frmPractice::ShowPage(int page) {
-    for (int other = 0; other < stkKind->count(); ++other)
-        stkKind->widget(other)->setSizePolicy(
-            other == page ? QSizePolicy::Preferred : QSizePolicy::Ignored,
-            other == page ? QSizePolicy::Preferred : QSizePolicy::Ignored);
-    stkKind->setCurrentIndex(page);
+// The window takes the size of the page shown: the choose page, the taller,
+// leaves its size out while the read page shows.
+void frmPractice::ShowPage(bool choosing) {
+    QWidget* lists = choosePage->parentWidget();
+    const QSizePolicy::Policy policy = choosing ? QSizePolicy::Preferred : QSizePolicy::Ignored;
+    lists->setSizePolicy(policy, policy);
+    stkKind->setCurrentWidget(choosing ? lists : txtAnswer->parentWidget());
     adjustSize();
 }
 

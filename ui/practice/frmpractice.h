@@ -45,7 +45,7 @@ class frmPractice : public QDialog {
 
   private:
     void CreateControls();
-    void ShowPage(int page);
+    void ShowPage(bool choosing);
     void NextQuestion();
     void ShowRecord();
     void cmdCheck_Click();

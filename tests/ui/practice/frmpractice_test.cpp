@@ -104,6 +104,9 @@ class FrmPracticeTest : public QObject {
         QCOMPARE(list->palette().color(QPalette::Text), QColor(Qt::black));
         QTest::keyClick(window, Qt::Key_R, Qt::AltModifier);
         QTRY_VERIFY(window->findChild<QWidget*>("picQuestion")->isVisible());
+        // Reading, the window leaves out the taller page of lists.
+        QVERIFY(window->findChild<QWidget*>("picQuestion")->parentWidget()->height() <
+                window->findChild<QWidget*>("picAnswer")->parentWidget()->sizeHint().height());
         QCOMPARE(list->palette(), QApplication::palette(list));
         // Escape closes the window, and closed it is gone; the next window
         // keeps the score and the slips until it starts again.

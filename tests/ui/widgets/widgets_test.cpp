@@ -19,7 +19,7 @@ using namespace zevodave;
 
 namespace {
 
-// "4 7 2 10" as colours.
+// "4 7 2 10" as colours, -2 for no tolerance band.
 PartBands Colours(const QString& text) {
     PartBands bands;
     for (const QString& number : text.split(' ', Qt::SkipEmptyParts))
@@ -27,16 +27,6 @@ PartBands Colours(const QString& text) {
     return bands;
 }
 
-// Four numbers as four-band list positions, five or six as colours.
-PartBands Part(const QString& text) {
-    PartBands bands = Colours(text);
-    if (bands.size() == kFourBands) {
-        BandPositions positions{};
-        std::ranges::copy(bands, positions.begin());
-        return FromPositions(positions);
-    }
-    return bands;
-}
 
 bool IsInk(const QColor& colour) {
     return std::ranges::any_of(
@@ -58,7 +48,7 @@ class WidgetsTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // What is worded from what: bands ("4 7 2 2") for the working and the
+    // What is worded from what: bands ("4 7 2 10") for the working and the
     // description joined by " | ", a typed value for the standard values or
     // the refusal, a question's bands and the answer typed or chosen for
     // the feedback. The feedback says the judge's outcome ("Right:", "Not
@@ -70,12 +60,12 @@ class WidgetsTest : public QObject {
         const char* rows[][4] = {
             // clang-format off
             {"the first band alone", "working", "4 -1 -1 -1", "Yellow 4 | Bands: Yellow, not chosen, not chosen, not chosen"},
-            {"White, in Gigohm; Grey and Silver", "working", "8 9 9 3", "Grey 8, White 9 give 89 / White multiplies by 1\u2009000\u2009000\u2009000: 89 x 1\u2009000\u2009000\u2009000 = 89\u2009000\u2009000\u2009000 ohm = 89 Gigohm / Silver: +/- 10%, so from 80.1 to 97.9 Gigohm | Bands: Grey, White, White, Silver"},
+            {"White, in Gigohm; Grey and Silver", "working", "8 9 9 11", "Grey 8, White 9 give 89 / White multiplies by 1\u2009000\u2009000\u2009000: 89 x 1\u2009000\u2009000\u2009000 = 89\u2009000\u2009000\u2009000 ohm = 89 Gigohm / Silver: +/- 10%, so from 80.1 to 97.9 Gigohm | Bands: Grey, White, White, Silver"},
             {"six bands: three figures, Pink, a coefficient", "working", "1 2 5 12 3 2", "Brown 1, Red 2, Green 5 give 125 / Pink multiplies by 0.001, that is divides by 1000: 125 x 0.001 = 0.125 ohm / Orange: +/- 0.05%, so from 0.1249375 to 0.1250625 ohm / Red: 50 ppm/K, so at most 0.00000625 ohm more or less for each degree warmer or cooler | Bands: Brown, Red, Green, Pink, Orange, Red"},
             {"five bands: two figures so far", "working", "4 7 -1 -1 -1", "Yellow 4, Violet 7 | Bands: Yellow, Violet, not chosen, not chosen, not chosen"},
             {"from the other end: not a tolerance colour", "other end", "4 9 9 1 1 2", "From the other end: White is not a tolerance colour, so this end is the start."},
             {"from the other end: no coefficient", "other end", "9 1 0 0 1 2", "From the other end: White has no temperature coefficient, so this end is the start."},
-            {"from the other end: starting with Black", "other end", "2 7 0 4", "From the other end: Black, Violet, Red give 700 ohm +/- 20%, but no resistor starts with Black, so this end is the start."},
+            {"from the other end: starting with Black", "other end", "2 7 0 -2", "From the other end: Black, Violet, Red give 700 ohm +/- 20%, but no resistor starts with Black, so this end is the start."},
             {"from the other end: standard, this end not", "other end", "2 5 0 0 1", "From the other end: Brown, Black, Black, Green, Red give 10.0 Megohm +/- 2%, a standard value where this end gives none: the other end is likely the start."},
             {"from the other end: neither standard", "other end", "4 7 6 3 1", "From the other end: Brown, Orange, Blue, Violet, Yellow give 1.36 Gigohm +/- 0.02%, not a standard value either: the tolerance band is the one set apart by the wider gap."},
             {"five bands, neighbours", "standard5", "4k8", "4.8 Kilohm is not a standard value: nearest in E6 4.7 and 6.8, in E12 4.7 and 5.6, in E24 4.7 and 5.1, in E48 4.64 and 4.87, in E96 4.75 and 4.87, in E192 4.75 and 4.81 Kilohm"},
@@ -143,10 +133,10 @@ class WidgetsTest : public QObject {
         const int count = kind.endsWith('5') ? kFiveBands : kFourBands;
         const ValueReading reading = ReadWholeValue(input.toStdString(), count);
         if (kind == "working")
-            seen = Wording::WorkingLines(Part(input)).join(" / ") + " | " +
-                   Wording::BandsDescription(Part(input));
+            seen = Wording::WorkingLines(Colours(input)).join(" / ") + " | " +
+                   Wording::BandsDescription(Colours(input));
         else if (kind == "other end")
-            seen = Wording::OtherEnd(Part(input));
+            seen = Wording::OtherEnd(Colours(input));
         else if (kind.startsWith("standard"))
             seen = Wording::StandardValues(reading.value, count);
         else if (kind == "marking")
@@ -170,8 +160,8 @@ class WidgetsTest : public QObject {
     void picture() {
         ResistorPicture picture;
         QStringList seen;
-        for (const char* bands : {"4 7 2 2", "0 -1 11 4", "4 9 9 1 1", "1 0 0 12 8 2"}) {
-            picture.SetBands(Part(bands));
+        for (const char* bands : {"4 7 2 10", "0 -1 11 -2", "4 9 9 1 1", "1 0 0 12 8 2"}) {
+            picture.SetBands(Colours(bands));
             const QImage image = picture.grab().toImage();
             QStringList runs, row;
             QList<int> starts, ends, rowStarts, rowEnds;
@@ -195,12 +185,21 @@ class WidgetsTest : public QObject {
             for (qsizetype gap = 1; gap < tol && runs.size() >= kFourBands; ++gap)
                 QVERIFY(starts[tol] - ends[tol - 1] > 2 * (starts[gap] - ends[gap - 1]));
         }
+        // The band not chosen, the second, is an outline: its place runs from
+        // 98 to 110 pixels across, the body's middle is 31 down.
+        picture.SetBands(Colours("0 -1 11 -2"));
+        const QImage open = picture.grab().toImage();
+        const qreal scale = open.devicePixelRatio();
+        int outline = 0;
+        for (int x = qRound(98 * scale); x <= qRound(110 * scale); ++x)
+            outline += open.pixelColor(x, qRound(31 * scale)) == QColor(0x404040) ? 1 : 0;
+        QVERIFY(outline >= 2);
         // Turned round, the same bands mirrored; at a fractional scale a
         // band's edge may round half a pixel the other way.
         picture.SetCodesShown(false);
-        picture.SetBands(Part("4 7 2 2"));
+        picture.SetBands(Colours("4 7 2 10"));
         const QImage ahead = picture.grab().toImage();
-        picture.SetBands(Part("4 7 2 2"), true);
+        picture.SetBands(Colours("4 7 2 10"), true);
         if (picture.devicePixelRatio() == std::round(picture.devicePixelRatio()))
             QCOMPARE(Inks(picture.grab().toImage()), Inks(ahead.mirrored(true, false)));
         QCOMPARE(seen.join(" / "), "#f7d117 #8a3fb8 #d2232a #c9a23a / #1e1e1e #b8bcc2 / "
