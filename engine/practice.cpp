@@ -6,6 +6,7 @@
 #include "standardvalues.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <random>
 #include <utility>
 
@@ -13,29 +14,18 @@ namespace zevodave {
 
 namespace {
 
-// The series of kSeries questions are drawn from.
-constexpr int kE6 = 0;
-constexpr int kE12 = 1;
-constexpr int kE24 = 2;
-constexpr int kE48 = 3;
-constexpr int kE96 = 4;
-constexpr int kE192 = 5;
-static_assert(kSeries[kE6].name == "E6" && kSeries[kE12].name == "E12" &&
-              kSeries[kE24].name == "E24" && kSeries[kE48].name == "E48" &&
-              kSeries[kE96].name == "E96" && kSeries[kE192].name == "E192");
-
 // A series and the tolerance band its parts are sold with.
 struct PartKind {
-    int series;
+    std::string_view series;
     int tolerance;
 };
 
-constexpr std::array kFourBandKinds{PartKind{kE6, kNoBand}, PartKind{kE12, colour::Silver},
-                                    PartKind{kE24, colour::Gold}};
+constexpr std::array kFourBandKinds{PartKind{"E6", kNoBand}, PartKind{"E12", colour::Silver},
+                                    PartKind{"E24", colour::Gold}};
 constexpr std::array kFiveBandKinds{
-    PartKind{kE24, colour::Brown},  PartKind{kE24, colour::Red},   PartKind{kE48, colour::Brown},
-    PartKind{kE48, colour::Red},    PartKind{kE96, colour::Brown}, PartKind{kE96, colour::Red},
-    PartKind{kE192, colour::Green}, PartKind{kE192, colour::Blue}, PartKind{kE192, colour::Violet},
+    PartKind{"E24", colour::Brown},  PartKind{"E24", colour::Red},   PartKind{"E48", colour::Brown},
+    PartKind{"E48", colour::Red},    PartKind{"E96", colour::Brown}, PartKind{"E96", colour::Red},
+    PartKind{"E192", colour::Green}, PartKind{"E192", colour::Blue}, PartKind{"E192", colour::Violet},
 };
 
 // Values from the decade starting at ten to the power `firstDecade`, for
@@ -51,8 +41,8 @@ constexpr ValueRange kFiveBandRange{1, 5};
 // One question in this many is drawn turned round.
 constexpr int kTurnOdds = 4;
 
-// m for M: a thousand million times off.
-constexpr long long kMilliToMega = 9;
+// m typed for M: a thousand million times too small.
+constexpr long long kMegaToMilli = -9;
 
 // Swatches easily taken for one another.
 constexpr std::array<std::pair<int, int>, 7> kLookAlikes{{
@@ -85,7 +75,7 @@ PartBands DrawPart(const RandomSource& random, int bandCount) {
     const PartKind kind = four ? kFourBandKinds[random(kFourBandKinds.size())]
                                : kFiveBandKinds[random(kFiveBandKinds.size())];
     const ValueRange range = four ? kFourBandRange : kFiveBandRange;
-    const std::vector<int> figures = SeriesFigures(kind.series);
+    const std::vector<int> figures = SeriesFigures(SeriesIndex(kind.series));
     const int perDecade = static_cast<int>(figures.size());
     // The last index is the first figure of the decade after the range.
     const int index = random(range.decades * perDecade + 1);
@@ -123,14 +113,16 @@ void FindSlip(const Question& question, Verdict& verdict, Mode mode) {
         return slipped(Slip::ThirdFigure);
     if (!verdict.given.empty() && (given == Scaled(right, 1) || given == Scaled(right, -1)))
         return slipped(Slip::TenTimes);
-    // Gold's and Silver's division forgotten is ten or a hundred times.
-    if (kColourCode[multiplier].exponent > 1 && given == Normalized({figureDigits, 0}))
+    // Ten times either way is the slip above.
+    if (std::abs(kColourCode[multiplier].exponent) > 1 && given == Normalized({figureDigits, 0}))
         return slipped(Slip::NoMultiplier);
     if (read) {
-        if (given == Scaled(right, kMilliToMega) || given == Scaled(right, -kMilliToMega))
+        if (given == Scaled(right, kMegaToMilli))
             return slipped(Slip::MilliMega);
+        // The figures and the multiplier the other end gives decide.
         const PartBands reversed = Reversed(bands);
-        if (FirstMisfit(reversed) == kNoPosition && ValueOf(reversed) == given)
+        const int misfit = FirstMisfit(reversed);
+        if ((misfit == kNoPosition || misfit > figures) && ValueOf(reversed) == given)
             return slipped(Slip::OtherEnd);
     }
     // One figure or the multiplier taken for another colour.
@@ -142,8 +134,8 @@ void FindSlip(const Question& question, Verdict& verdict, Mode mode) {
                 continue;
             if (read && LookAlike(colour, bands[band]))
                 return slipped(Slip::LookAlike, band, colour);
-            if (!read && band < figures)
-                return slipped(Slip::Figure, band, colour);
+            if (!read)
+                return slipped(band < figures ? Slip::Figure : Slip::Multiplier, band, colour);
         }
     }
     const PartBands& shown = verdict.given;
@@ -235,6 +227,7 @@ void PracticeRecord::Count(const Verdict& verdict) {
         break;
     case Slip::TenTimes:
     case Slip::NoMultiplier:
+    case Slip::Multiplier:
         count(SlipKind::Multiplier);
         break;
     case Slip::MilliMega:

@@ -54,10 +54,11 @@ enum class Slip {
     ThirdFigure,  // the multiplier read as one more figure: "472 ohm"
     TenTimes,     // ten times too big or too small: the multiplier one step off
     NoMultiplier, // the figures alone: "68 ohm" for 68 Kilohm
-    MilliMega,    // m for M or M for m: a thousand million times off
+    MilliMega,    // m typed for M: a thousand million times too small
     OtherEnd,     // the bands read from the wrong end
     LookAlike,    // a band read as a colour that looks like it
     Figure,       // one figure's colour chosen wrong
+    Multiplier,   // another multiplier's colour chosen
     AllFigures,   // every figure wrong, the multiplier right
     BlackFirst,   // a first band of Black
 };
@@ -70,8 +71,8 @@ struct Verdict {
     int tolerance = kNoPosition;
     bool toleranceRight = true;
     Slip slip = Slip::None;
-    // For a look-alike or figure slip: the band in reading order, and the
-    // colour the student gave it.
+    // For a look-alike, figure or multiplier slip: the band in reading
+    // order, and the colour the student gave it.
     int slipBand = kNoPosition;
     int slipColour = kNoPosition;
     // The value given, and the figure and multiplier colours that show it on

@@ -69,6 +69,12 @@ bool StartsWith(std::string_view text, std::string_view prefix, bool anyCase) {
                       [](char a, char b) { return Lower(a) == Lower(b); });
 }
 
+// A letter, or the first byte of a character beyond ASCII such as "\u00B5".
+bool StartsWithLetter(std::string_view text) {
+    return !text.empty() && (std::isalpha(static_cast<unsigned char>(text[0])) != 0 ||
+                             static_cast<unsigned char>(text[0]) >= kFirstNonAscii);
+}
+
 struct UnitMatch {
     std::size_t length = 0;
     int unit = 0;
@@ -201,12 +207,12 @@ ValueReading ReadWholeValue(std::string_view text, int bandCount) {
         rest = {};
     }
     if (!rest.empty() || whole.size() + fraction.size() == 0) {
-        // A number followed by letters: a unit this reading does not know.
-        const bool letters = !unitText.empty() && whole.size() + fraction.size() > 0 &&
-                             (std::isalpha(static_cast<unsigned char>(unitText[0])) != 0 ||
-                              static_cast<unsigned char>(unitText[0]) >= kFirstNonAscii);
-        reading.refusal = letters ? Refusal::Unit : Refusal::NoNumber;
-        if (letters)
+        // A number followed by a word no unit starts, or by a unit that runs
+        // on into more letters ("kiloohm"): a unit this reading does not know.
+        const bool unknown = whole.size() + fraction.size() > 0 && StartsWithLetter(unitText) &&
+                             (unit.length == 0 || StartsWithLetter(rest));
+        reading.refusal = unknown ? Refusal::Unit : Refusal::NoNumber;
+        if (unknown)
             reading.unit = std::string(unitText);
         return reading;
     }

@@ -53,8 +53,8 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
         {"past 99 Gigohm", {"100G", "100000000000"}, "too large"},
         {"a comma before three digits", {"1,000", "4,700k"}, "comma"},
         {"a tolerance no band shows", {"4k7 3%", "4k7 05%", "47.5%", "4k7 2.5%"}, "tolerance"},
-        {"a number with a unit not understood", {"4.7 kiloohm", "4k7k", "47 \u00B5", "4 k7", "4.7k7"}, "unit"},
-        {"no number", {"", "5%", "four k seven", "-4k7", "4.7.1", "k"}, "no number"}};
+        {"a number with a unit not understood", {"4.7 kiloohm", "47 \u00B5", "4.7 kohmz"}, "unit"},
+        {"no number", {"", "5%", "four k seven", "-4k7", "4.7.1", "k", "4k7k", "4 k7", "4.7k7", "47k 10"}, "no number"}};
     // clang-format on
     for (const auto& [name, texts, seen] : rows)
         for (const std::string& text : texts)

@@ -52,7 +52,10 @@ void frmPractice::CreateControls() {
     optChoose = Named(new QRadioButton(tr("Choo&se the bands"), this), "optChoose");
     optRead->setChecked(true);
     cboBands = Named(new QComboBox, "cboBands");
-    cboBands->addItems({tr("4 bands"), tr("5 bands"), tr("4 or 5 bands")});
+    cboBands->addItems(
+        {tr("%1 bands").arg(Wording::Number(kFourBands)),
+         tr("%1 bands").arg(Wording::Number(kFiveBands)),
+         tr("%1 or %2 bands").arg(Wording::Number(kFourBands), Wording::Number(kFiveBands))});
 
     stkKind = new QStackedWidget(this);
     auto* readPage = new QFormLayout(new QWidget(stkKind));
@@ -115,7 +118,11 @@ void frmPractice::CreateControls() {
         NextQuestion();
     });
     ShowPage(false);
-    connect(cboBands, &QComboBox::currentIndexChanged, this, &frmPractice::NextQuestion);
+    // The focus stays on the list, so the next band count is a key away.
+    connect(cboBands, &QComboBox::currentIndexChanged, this, [this] {
+        NextQuestion();
+        cboBands->setFocus();
+    });
     connect(cmdCheck, &QPushButton::clicked, this, &frmPractice::cmdCheck_Click);
     connect(cmdNext, &QPushButton::clicked, this, &frmPractice::NextQuestion);
     connect(cmdStartAgain, &QPushButton::clicked, this, &frmPractice::cmdStartAgain_Click);
@@ -162,10 +169,8 @@ void frmPractice::NextQuestion() {
         const QSignalBlocker quiet(list);
         list->clear();
         choosePage->setRowVisible(list, band < count);
-        if (band < count) {
-            for (const int colour : RoleColours(count, RoleOf(count, band)))
-                list->addItem(Wording::ColourName(colour), colour);
-        }
+        if (band < count)
+            FillPartList(list, count, band);
         list->setCurrentIndex(kNoPosition);
         PaintInk(list, kNoPosition);
     }

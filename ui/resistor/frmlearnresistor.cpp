@@ -165,10 +165,8 @@ void frmLearnResistor::cboBands_Change() {
         list->clear();
         list->setVisible(band < count);
         lblBand[band]->setVisible(band < count);
-        if (band >= count)
-            continue;
-        for (const int colour : RoleColours(count, RoleOf(count, band)))
-            list->addItem(Wording::ColourName(colour), colour);
+        if (band < count)
+            FillPartList(list, count, band);
     }
     {
         const QSignalBlocker quiet(cboSeries);

@@ -5,6 +5,7 @@
 
 #include "bands.h"
 #include "colour.h"
+#include "part.h"
 #include "wording.h"
 
 namespace zevodave {
@@ -12,6 +13,11 @@ namespace zevodave {
 void FillBandList(QComboBox* list, int band) {
     for (std::size_t position = 0; position < EntryTexts(band).size(); ++position)
         list->addItem(Wording::EntryName(band, static_cast<int>(position)));
+}
+
+void FillPartList(QComboBox* list, int bandCount, int band) {
+    for (const int colour : RoleColours(bandCount, RoleOf(bandCount, band)))
+        list->addItem(Wording::ColourName(colour), colour);
 }
 
 namespace {
@@ -41,19 +47,6 @@ void PaintInk(QComboBox* list, int colour) {
     }
     const QColor ink = QColor::fromRgb(kColourCode[colour].ink);
     Paint(list, ink, ink.lightness() < kDarkLightness ? Qt::white : Qt::black);
-}
-
-BandList::BandList(int band, const QString& name, const QString& description) {
-    setObjectName(name);
-    setAccessibleDescription(description);
-    FillBandList(this, band);
-    setCurrentIndex(kNoPosition);
-    connect(this, &QComboBox::currentIndexChanged, this, [this, band](int position) {
-        if (position == kNoPosition)
-            setPalette(QPalette());
-        else
-            PaintBandList(this, band, position);
-    });
 }
 
 } // namespace zevodave

@@ -186,7 +186,7 @@ QStringList Wording::WorkingLines(const PartBands& bands) {
         const QString from = Number(low, unit);
         const QString to = InUnit(Number(high, unit), unit);
         lines << (tolerance == kNoBand
-                      ? tr("No tolerance band: +/- %1%, so from %2 to %3")
+                      ? tr("no tolerance band: +/- %1%, so from %2 to %3")
                             .arg(Percent(hundredths), from, to)
                       : tr("%1: +/- %2%, so from %3 to %4")
                             .arg(ColourName(tolerance), Percent(hundredths), from, to));
@@ -201,9 +201,12 @@ QStringList Wording::WorkingLines(const PartBands& bands) {
 }
 
 QString Wording::BandsDescription(const PartBands& bands) {
+    // A four-band part made to 20% has no tolerance band to name.
     QStringList names;
-    for (const int colour : bands)
-        names << (colour == kNoPosition ? tr("not chosen") : ColourName(colour));
+    for (const int colour : bands) {
+        if (colour != kNoBand)
+            names << (colour == kNoPosition ? tr("not chosen") : ColourName(colour));
+    }
     return tr("Bands: %1").arg(names.join(tr(", ")));
 }
 
@@ -492,13 +495,9 @@ QString Wording::QuestionValue(const zevodave::Question& question) {
 namespace {
 
 // Whole sentences, one after another.
-QString Sentences(const QStringList& sentences) {
-    QString text = sentences.value(0);
-    for (qsizetype i = 1; i < sentences.size(); ++i) {
-        if (!sentences[i].isEmpty())
-            text = Wording::tr("%1 %2", "one sentence after another").arg(text, sentences[i]);
-    }
-    return text;
+QString Sentences(QStringList sentences) {
+    sentences.removeAll(QString());
+    return sentences.join(Wording::tr(" ", "between two sentences"));
 }
 
 // The working of a question, every line: "Yellow 4, Violet 7 give 47; Red
@@ -565,17 +564,26 @@ QString Hint(const Question& question, const Verdict& verdict) {
             .arg(Wording::Number(figures + 1));
     case Slip::TenTimes:
         return TenTimes(bands, verdict);
-    case Slip::NoMultiplier:
-        return Wording::tr("Hint: %1 for %2: the multiplier adds %n zeros.", nullptr,
-                           kColourCode[bands[figures]].exponent)
-            .arg(Wording::Value(verdict.value), Wording::Value(right));
+    case Slip::NoMultiplier: {
+        const int exponent = kColourCode[bands[figures]].exponent;
+        const QString given = Wording::Value(verdict.value);
+        return exponent > 0 ? Wording::tr("Hint: %1 for %2: the multiplier adds %n zeros.", nullptr,
+                                          exponent)
+                                  .arg(given, Wording::Value(right))
+                            : Wording::tr("Hint: %1 for %2: the multiplier divides by %3.")
+                                  .arg(given, Wording::Value(right),
+                                       Wording::Number(Decimal{"1", -exponent}, 0));
+    }
     case Slip::MilliMega:
         return Wording::tr("Hint: m is milli (%1), M is mega (%2).")
             .arg(Wording::Number(Decimal{"1", -kPlacesPerUnit}, 0),
                  Wording::Number(Decimal{"1", 2 * kPlacesPerUnit}, 0));
     case Slip::OtherEnd:
-        return Wording::tr(
-            "Hint: read from the other end: the tolerance band, set apart, comes last.");
+        return bands.back() == kNoBand
+                   ? Wording::tr("Hint: read from the other end: with no tolerance band, the "
+                                 "first band is the one nearer its end.")
+                   : Wording::tr("Hint: read from the other end: the tolerance band, set apart, "
+                                 "comes last.");
     case Slip::LookAlike:
         return Wording::tr("Hint: %1 and %2 look alike: band %3 is %2.")
             .arg(Wording::ColourName(verdict.slipColour), Wording::ColourName(bands[band]),
@@ -586,6 +594,10 @@ QString Hint(const Question& question, const Verdict& verdict) {
                  Wording::Number(kColourCode[bands[band]].digit),
                  Wording::ColourName(verdict.slipColour),
                  Wording::Number(kColourCode[verdict.slipColour].digit));
+    case Slip::Multiplier:
+        return Wording::tr("Hint: band %1 is the multiplier %2, x %3; %4 is x %5.")
+            .arg(Wording::Number(band + 1), Wording::ColourName(bands[band]), Factor(bands[band]),
+                 Wording::ColourName(verdict.slipColour), Factor(verdict.slipColour));
     case Slip::AllFigures:
         return Wording::tr("Hint: the figures are off: %1.").arg(Figures(bands));
     case Slip::BlackFirst:
@@ -626,16 +638,16 @@ QString Wording::ReadingFeedback(const zevodave::Question& question, const Verdi
         tr("Not quite: you typed %1.")
             .arg(verdict.tolerance == kNoPosition ? value
                                                   : WithTolerance(value, verdict.tolerance));
-    QString explained;
+    // What the value typed would need, where bands can show it.
     const PartBands& given = verdict.given;
-    if (verdict.valueRight || given.empty())
-        explained = {};
-    else if (std::equal(given.begin(), given.begin() + figures, bands.begin()))
-        explained = tr("%1 would need the multiplier %2 (x %3); this part has %4 (x %5).")
-                        .arg(value, ColourName(given[figures]), Factor(given[figures]),
-                             ColourName(bands[figures]), Factor(bands[figures]));
-    else
-        explained = tr("%1 would be %2.").arg(value, Names(given, figures + 1));
+    const bool shown = !verdict.valueRight && !given.empty();
+    const QString explained =
+        !shown ? QString()
+        : std::equal(given.begin(), given.begin() + figures, bands.begin())
+            ? tr("%1 would need the multiplier %2 (x %3); this part has %4 (x %5).")
+                  .arg(value, ColourName(given[figures]), Factor(given[figures]),
+                       ColourName(bands[figures]), Factor(bands[figures]))
+            : tr("%1 would be %2.").arg(value, Names(given, figures + 1));
     return Wrong(Sentences({typed, explained}), question, verdict);
 }
 
@@ -677,7 +689,7 @@ QString Wording::Slips(const PracticeRecord& record) {
                            .arg(tr(kKinds[kind]), Number(record.slips[kind]));
     }
     return counted.isEmpty() ? tr("No slips so far.")
-                             : tr("Slips so far: %1").arg(counted.join(tr(", ")));
+                             : tr("Slips so far: %1.").arg(counted.join(tr(", ")));
 }
 
 } // namespace zevodave
