@@ -48,7 +48,7 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
         {"tolerances", {"4k7 5%", "4k7 5 %", "4k7 +/-5%", "4k7 \u00B15%", "4k7 +-5%"}, "4.7 Kilohm +/- 5%"},
         {"a tolerance with no blank", {"470R1%"}, "470 ohm +/- 1%"},
         // Refusals.
-        {"figures the bands cannot show", {"4753", "99.5G", "4.75k"}, "figures"},
+        {"figures the bands cannot show", {"4753", "99.5G", "4.75k", "0.475"}, "figures"},
         {"finer than 0.01 ohm", {"0.015", "15m", "0.0475"}, "fine"},
         {"past 99 Gigohm", {"100G", "100000000000"}, "too large"},
         {"a comma before three digits", {"1,000", "4,700k"}, "comma"},
