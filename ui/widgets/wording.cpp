@@ -249,7 +249,7 @@ QString Wording::Refusal(const ValueReading& reading) {
                   "4k7, 4.7 Kilohm or 4700 5%.");
     case Refusal::Unit: {
         constexpr qsizetype kQuotedUnit = 12;
-        return tr("Unit not understood: %1. Write ohm, k, M or G after the number, as in 4.7 "
+        return tr("Unit not understood: \"%1\". Write ohm, k, M or G after the number, as in 4.7 "
                   "kOhm or 4k7.")
             .arg(Quoted(ToQString(reading.unit), kQuotedUnit));
     }
