@@ -47,9 +47,10 @@ std::string NumberText(const Decimal& value, int unit) {
     if (shift >= 0) {
         text.append(static_cast<std::size_t>(shift), '0');
     } else {
+        // Zeros ahead so that a point fits with a figure before it; those
+        // not needed go below.
         const auto places = static_cast<std::size_t>(-shift);
-        if (text.size() <= places)
-            text.insert(0, places + 1 - text.size(), '0');
+        text.insert(0, places, '0');
         text.insert(text.size() - places, 1, '.');
     }
     // One zero stays ahead of the point, or alone: "0.47", "0".
