@@ -5,7 +5,6 @@
 // results, the resistor picture as a user sees it, and where a companion
 // window opens.
 
-#include "colour.h"
 #include "learnwindow.h"
 #include "resistorpicture.h"
 #include "textconvert.h"
