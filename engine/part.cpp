@@ -112,8 +112,8 @@ BandPositions ToPositions(const PartBands& bands) {
     BandPositions positions{};
     for (int band = 0; band < kFourBands; ++band) {
         const std::vector<int> colours = RoleColours(kFourBands, RoleOf(kFourBands, band));
-        const auto found = std::ranges::find(colours, bands[band]);
-        positions[band] =
+        const auto found = std::ranges::find(colours, bands.at(band));
+        positions.at(band) =
             found == colours.end() ? kNoPosition : static_cast<int>(found - colours.begin());
     }
     return positions;
