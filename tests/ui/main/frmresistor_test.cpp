@@ -198,6 +198,9 @@ class FrmResistorTest : public QObject {
                                                           : rect(1320, 120 + 360 * row, 855, 285));
         }
         QCOMPARE(Focus(), List(0));
+        // The labels that name the lists for a screen reader stay hidden.
+        QVERIFY(
+            std::ranges::none_of(Focus()->window()->findChildren<QLabel*>(), &QWidget::isVisible));
 
         Menu(Qt::Key_H, Qt::Key_H);
         Menu(Qt::Key_H, Qt::Key_A);
@@ -271,7 +274,8 @@ class FrmResistorTest : public QObject {
         }
         QCOMPARE(bar, " / mnuFile &File: mnuFileEdit E&dit (greyed) mnuFileSave &Save (greyed) "
                       "mnuFileExit &Exit / mnuLearn &Learn: mnuLearnResistor &Resistor "
-                      "mnuLearnSmd &SMD code mnuLearnPractice &Practice / mnuHelp &Help: mnuHelpAbout &About mnuHelpHelp "
+                      "mnuLearnSmd &SMD code mnuLearnPractice &Practice / mnuHelp &Help: "
+                      "mnuHelpAbout &About mnuHelpHelp "
                       "&Help");
         for (const auto& [menu, item] : {std::pair(Qt::Key_H, Qt::Key_A),
                                          {Qt::Key_H, Qt::Key_H},
