@@ -68,6 +68,7 @@ class WidgetsTest : public QObject {
             {"from the other end: neither standard", "other end", "4 7 6 3 1", "From the other end: Brown, Orange, Blue, Violet, Yellow give 1.36 Gigohm +/- 0.02%, not a standard value either: the tolerance band is the one set apart by the wider gap."},
             {"five bands, neighbours", "standard5", "4k8", "4.8 Kilohm is not a standard value: nearest in E6 4.7 and 6.8, in E12 4.7 and 5.6, in E24 4.7 and 5.1, in E48 4.64 and 4.87, in E96 4.75 and 4.87, in E192 4.75 and 4.81 Kilohm"},
             {"five bands: four figures", "refusal5", "4.753k", "4.753 Kilohm needs 4 significant figures. Nearest five-band E192 values: 4.75 and 4.81 Kilohm."},
+            {"five bands: four figures past the largest E192 value", "refusal5", "999.5G", "999.5 Gigohm needs 4 significant figures. Nearest five-band E192 value: 988 Gigohm."},
             {"five bands: the tolerances", "refusal5", "4k7 3%", "Five- and six-band parts show a tolerance of 0.01, 0.02, 0.05, 0.1, 0.25, 0.5, 1, 2, 5 or 10%."},
             {"five bands: too fine", "refusal5", "0.0005", "0.0005 ohm is finer than the smallest step five or six bands can show, 0.001 ohm."},
             {"five bands: too large", "refusal5", "1000G", "1000 Gigohm is more than five or six bands can show: the largest value is 999 Gigohm."},
