@@ -65,10 +65,9 @@ class FrmPracticeTest : public QObject {
                                     : alt       ? Qt::AltModifier
                                                 : Qt::NoModifier,
                                     key < ' ' || alt ? 50 : 0);
-                // An access key shows its button pressed a moment before it acts.
-                if (alt)
-                    QTest::qWait(200);
             }
+            // An access key shows its button pressed a moment before it acts.
+            QTest::qWait(200);
             QStringList now{"@" + QApplication::focusWidget()->objectName()};
             for (QWidget* w : QWidgetList{window} + window->findChildren<QWidget*>()) {
                 QAccessibleInterface* node = QAccessible::queryAccessibleInterface(w);

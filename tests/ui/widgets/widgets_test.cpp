@@ -202,6 +202,8 @@ class WidgetsTest : public QObject {
         picture.SetCodesShown(false);
         picture.SetBands(Colours("4 7 2 10"));
         const QImage ahead = picture.grab().toImage();
+        // Gold shines in a lighter stripe along its upper part.
+        QCOMPARE(ahead.pixel(238 * scale, 20 * scale), QColor(0xC9A23A).lighter(140).rgb());
         picture.SetBands(Colours("4 7 2 10"), true);
         if (picture.devicePixelRatio() == std::round(picture.devicePixelRatio()))
             QCOMPARE(Inks(picture.grab().toImage()), Inks(ahead.mirrored(true, false)));
