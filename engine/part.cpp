@@ -177,8 +177,7 @@ std::optional<PartBands> ValueColours(const Decimal& value, int bandCount) {
     if (shown.exponent < lowest || shown.exponent > kColourCode[colour::White].exponent)
         return std::nullopt;
     PartBands bands(bandCount, kNoPosition);
-    for (std::size_t band = 0; band < figures; ++band)
-        bands[band] = shown.digits[band] - '0';
+    std::ranges::transform(shown.digits, bands.begin(), [](char digit) { return digit - '0'; });
     bands[figures] = ColourOfExponent(static_cast<int>(shown.exponent));
     return bands;
 }

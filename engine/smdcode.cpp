@@ -14,7 +14,6 @@ namespace zevodave {
 namespace {
 
 constexpr std::string_view kBlanks = " \t";
-constexpr std::string_view kDigits = "0123456789";
 constexpr char kPoint = 'R';
 // Markings have three or four characters; a zero-ohm link may have fewer.
 constexpr std::size_t kShortMarking = 3;
@@ -48,7 +47,8 @@ std::vector<int> E96Figures() {
 }
 
 bool AllDigits(std::string_view text) {
-    return text.find_first_not_of(kDigits) == std::string_view::npos;
+    return std::ranges::all_of(
+        text, [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
 }
 
 // R as the decimal point: "4R7" is 47 x 0.1.
