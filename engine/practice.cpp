@@ -6,7 +6,6 @@
 #include "standardvalues.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <random>
 #include <utility>
 
@@ -113,8 +112,8 @@ void FindSlip(const Question& question, Verdict& verdict, Mode mode) {
         return slipped(Slip::ThirdFigure);
     if (!verdict.given.empty() && (given == Scaled(right, 1) || given == Scaled(right, -1)))
         return slipped(Slip::TenTimes);
-    // Ten times either way is the slip above.
-    if (std::abs(kColourCode[multiplier].exponent) > 1 && given == Normalized({figureDigits, 0}))
+    // The figures alone: a multiplier of ten or a tenth was the slip above.
+    if (given == Normalized({figureDigits, 0}))
         return slipped(Slip::NoMultiplier);
     if (read) {
         if (given == Scaled(right, kMegaToMilli))
