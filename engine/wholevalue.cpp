@@ -152,11 +152,6 @@ Decimal SmallestBandStep(int bandCount) {
     return {"1", LowestExponent(bandCount)};
 }
 
-std::optional<BandPositions> ValueBands(const Decimal& value) {
-    const std::optional<PartBands> colours = ValueColours(value, kFourBands);
-    return colours ? std::optional(ToPositions(*colours)) : std::nullopt;
-}
-
 ValueReading ReadWholeValue(std::string_view text, int bandCount) {
     ValueReading reading;
     reading.bandCount = bandCount;

@@ -75,9 +75,4 @@ Decimal SmallestBandStep(int bandCount = kFourBands);
 // Five and six bands show three figures, down to Pink's 0.001.
 ValueReading ReadWholeValue(std::string_view text, int bandCount = kFourBands);
 
-// The band 1, band 2 and multiplier positions that show a value, with a
-// first digit other than zero whenever the value allows; the tolerance is
-// kNoPosition. nullopt when four bands cannot show the value.
-std::optional<BandPositions> ValueBands(const Decimal& value);
-
 } // namespace zevodave
