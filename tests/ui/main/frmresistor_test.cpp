@@ -143,15 +143,13 @@ class FrmResistorTest : public QObject {
             // clang-format off
             {"nothing chosen at start", "", "Band 1:, Band 2:, Band 3:, Band 4: =  @cboBand0"},
             {"a colour fills the field and moves on", "k0=4", "Yellow:4, Band 2:, Band 3:, Band 4: = 4 @cboBand1"},
-            {"colours and values: one resistor", "k0=4 f1 t:7 Return k2=2 f3 t:5 Return",
-             "Yellow:4, Violet:7, Red:*10^2, Gold:5 % = 4.7 Kilohm +/- 5% @txtBand0 [4]"},
+            {"colours and values: one resistor", "k0=4 f1 t:7 Return k2=2 f3 t:5 Return", "Yellow:4, Violet:7, Red:*10^2, Gold:5 % = 4.7 Kilohm +/- 5% @txtBand0 [4]"},
             {"keypad Enter; a value typed again is rewritten", "f0 t:4.2 Num+Enter", "Yellow:4, Band 2:, Band 3:, Band 4: = 4 @txtBand1 []"},
             {"Shift+Enter is Enter, Ctrl+Enter is not", "f0 t:3 Ctrl+Return t:_ Shift+Return", "Orange:3, Band 2:, Band 3:, Band 4: = 3 @txtBand1 []"},
             {"empty fields: Black, *10^0, no tolerance", "f0 Return Return Return Return", "Black:0, Black:0, Black:*10^0, Band 4: = ERROR @txtBand3 []"},
             {"a long text naming nothing keeps the colour", "k2=3 f2 t:00000 Return", "Band 1:, Band 2:, Orange:*10^3, Band 4: =  @txtBand3 []"},
             {"beyond the band: ERROR, text selected", "k0=4 f0 t:10 Return", "Yellow:10, Band 2:, Band 3:, Band 4: = ERROR @txtBand0 [10]"},
-            {"a good value after an error", "k0=4 k1=7 k2=2 f3 t:3 Return t:10_% Return",
-             "Yellow:4, Violet:7, Red:*10^2, Silver:10 % = 4.7 Kilohm +/- 10% @txtBand0 [4]"},
+            {"a good value after an error", "k0=4 k1=7 k2=2 f3 t:3 Return t:10_% Return", "Yellow:4, Violet:7, Red:*10^2, Silver:10 % = 4.7 Kilohm +/- 10% @txtBand0 [4]"},
             {"a click into a field selects its text", "f0 t:2 Return f0", "Red:2, Band 2:, Band 3:, Band 4: = 2 @txtBand0 [2]"},
             {"typing into a list chooses nothing", "l0 Ctrl+A t:Red Return Tab Shift+Tab", "Red:, Band 2:, Band 3:, Band 4: =  @cboBand0"},
             // clang-format on
@@ -274,8 +272,7 @@ class FrmResistorTest : public QObject {
         QCOMPARE(bar, " / mnuFile &File: mnuFileEdit E&dit (greyed) mnuFileSave &Save (greyed) "
                       "mnuFileExit &Exit / mnuLearn &Learn: mnuLearnResistor &Resistor "
                       "mnuLearnSmd &SMD code mnuLearnPractice &Practice / mnuHelp &Help: "
-                      "mnuHelpAbout &About mnuHelpHelp "
-                      "&Help");
+                      "mnuHelpAbout &About mnuHelpHelp &Help");
         for (const auto& [menu, item] : {std::pair(Qt::Key_H, Qt::Key_A),
                                          {Qt::Key_H, Qt::Key_H},
                                          {Qt::Key_L, Qt::Key_P},

@@ -12,6 +12,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace zevodave;
@@ -120,6 +121,7 @@ class WidgetsTest : public QObject {
             {"one colour too far along", "chosen", "4 7 2 10;4 7 3 10", "Not quite: your bands Yellow, Violet, Orange, Gold give 47 x 1000 = 47\u2009000 ohm = 47 Kilohm +/- 5%. The working: Yellow 4, Violet 7 give 47; Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm; Gold: +/- 5%, so from 4.465 to 4.935 Kilohm. Hint: ten times too big: the multiplier is one colour too far along (Orange, x 1000, for Red, x 100)."},
             {"another multiplier", "chosen", "2 2 3 1;2 2 9 1", "Not quite: your bands Red, Red, White, Brown give 22 x 1\u2009000\u2009000\u2009000 = 22\u2009000\u2009000\u2009000 ohm = 22 Gigohm +/- 1%. The working: Red 2, Red 2 give 22; Orange multiplies by 1000: 22 x 1000 = 22\u2009000 ohm = 22 Kilohm; Brown: +/- 1%, so from 21.78 to 22.22 Kilohm. Hint: band 3 is the multiplier Orange, x 1000; White is x 1\u2009000\u2009000\u2009000."},
             {"a list unchosen", "chosen", "4 7 2 10;4 7 -1 10", "Choose a colour in each list."},
+            {"slips of every kind but the first, counted", "slips", "0 2 3 4 5 6 7 8", "Slips so far: third figure 2, other end 3, look-alike 4, figures 5, unit 6, tolerance 7, first figure zero 8."},
             // clang-format on
         };
         for (const auto& [name, kind, input, expected] : rows)
@@ -148,7 +150,11 @@ class WidgetsTest : public QObject {
             seen = Wording::Markings(reading.value, MarkingsFor(reading.value));
         else if (kind.startsWith("refusal"))
             seen = Wording::Refusal(reading);
-        else if (kind == "typed")
+        else if (kind == "slips") {
+            PracticeRecord record;
+            std::ranges::copy(Colours(input), record.slips.begin());
+            seen = Wording::Slips(record);
+        } else if (kind == "typed")
             seen = Wording::ReadingFeedback(question, JudgeReading(question, answer));
         else
             seen = Wording::ChoiceFeedback(question,
@@ -202,8 +208,10 @@ class WidgetsTest : public QObject {
         picture.SetCodesShown(false);
         picture.SetBands(Colours("4 7 2 10"));
         const QImage ahead = picture.grab().toImage();
-        // Gold shines in a lighter stripe along its upper part.
+        // Gold shines in a lighter stripe along its upper part; Yellow, no
+        // metal, is one ink.
         QCOMPARE(ahead.pixel(238 * scale, 20 * scale), QColor(0xC9A23A).lighter(140).rgb());
+        QCOMPARE(ahead.pixel(78 * scale, 20 * scale), QColor(0xF7D117).rgb());
         picture.SetBands(Colours("4 7 2 10"), true);
         if (picture.devicePixelRatio() == std::round(picture.devicePixelRatio()))
             QCOMPARE(Inks(picture.grab().toImage()), Inks(ahead.mirrored(true, false)));
