@@ -98,6 +98,12 @@ void frmLearnResistor::CreateControls() {
     cmdTurnRound->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     cboSeries = new QComboBox;
     cboSeries->setObjectName("cboSeries");
+    // As wide as every series at once: five and six bands add E48 to E192
+    // to a window whose size is fixed at four bands.
+    for (const auto& series : kSeries)
+        cboSeries->addItem(ToQString(series.name));
+    cboSeries->setMinimumWidth(cboSeries->sizeHint().width());
+    cboSeries->setCurrentIndex(kNoPosition);
     auto* lblSeries = NewCaption("lblSeries", tr("&Series"), cboSeries);
     cmdPrevious = NewButton("cmdPrevious", tr("&Previous standard value"));
     cmdNext = NewButton("cmdNext", tr("&Next standard value"));

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QStyleOptionComboBox>
 #include <QTest>
 
 #include <memory>
@@ -144,6 +145,15 @@ class LearnResistorTest : public QObject {
                          .arg(list->palette().color(QPalette::Button).name(),
                               list->palette().color(QPalette::ButtonText).name());
         }
+        // The series list shows E192, the widest, whole.
+        const auto* series = learn->findChild<QComboBox*>("cboSeries");
+        QStyleOptionComboBox box;
+        box.initFrom(series);
+        QVERIFY(
+            series->fontMetrics().horizontalAdvance("E192") <=
+            series->style()
+                ->subControlRect(QStyle::CC_ComboBox, &box, QStyle::SC_ComboBoxEditField, series)
+                .width());
         // Three to a row: Band 4 under Band 1.
         QCOMPARE(learn->findChild<QWidget*>("cboBand3")->x(),
                  learn->findChild<QWidget*>("cboBand0")->x());
