@@ -42,6 +42,7 @@ TEST(ReadMarking, ReadsEachCodeOrSaysWhyNot) {
         {"EIA-96 at its ends", {"01Z", "01z"}, "EIA 100 e-3"},
         {"EIA-96 96 with F", {"96F"}, "EIA 976 e5"},
         {"EIA-96 with H for B", {"68H"}, "EIA 499 e1"},
+        {"EIA-96 with X and S for 0.1", {"01X", "01S"}, "EIA 100 e-1"},
         {"nothing", {"", "  "}, "empty"},
         {"too long", {"47000", std::string(100000, '4')}, "length"},
         {"not a letter or digit", {"4.7", "4%7"}, "chars"},

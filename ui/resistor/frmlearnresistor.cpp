@@ -48,10 +48,6 @@ QPushButton* NewButton(const QString& name, const QString& text) {
     return button;
 }
 
-bool AllChosen(const PartBands& bands) {
-    return std::ranges::find(bands, kNoPosition) == bands.end();
-}
-
 } // namespace
 
 frmLearnResistor::frmLearnResistor(const BandPositions& bands, QWidget* parent) : QDialog(parent) {
@@ -198,7 +194,8 @@ void frmLearnResistor::ShowPart(const PartBands& bands) {
     }
     ShowText(lblWorking, Wording::WorkingLines(bands).join('\n'));
     ShowText(lblOtherEnd, Wording::OtherEnd(bands));
-    cmdTurnRound->setEnabled(AllChosen(bands) && FirstMisfit(Reversed(bands)) == kNoPosition);
+    // A band not chosen fits no role: the other end must be a whole part.
+    cmdTurnRound->setEnabled(FirstMisfit(Reversed(bands)) == kNoPosition);
     ShowStandardValues();
 }
 

@@ -100,6 +100,10 @@ class FrmPracticeTest : public QObject {
             // A long feedback wraps, not widening the window past the screen.
             QVERIFY(window->width() <= window->screen()->availableGeometry().width());
         }
+        // Four bands leave out the fifth answer list.
+        QTest::keyClick(window, Qt::Key_B, Qt::AltModifier);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QTRY_VERIFY(!window->findChild<QWidget*>("cboAnswer4")->isVisible());
         // Back to reading the bands by the access key, the window leaves out
         // the taller page of lists.
         QTest::keyClick(window, Qt::Key_R, Qt::AltModifier);
