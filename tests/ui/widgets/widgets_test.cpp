@@ -75,7 +75,7 @@ class WidgetsTest : public QObject {
             {"five bands: too large", "refusal5", "1000G", "1000 Gigohm is more than five or six bands can show: the largest value is 999 Gigohm."},
             {"marking: three digits", "marking", "472", "472 is three digits: the figures 47 and 2 zeros, so 47 x 100 = 4700 ohm = 4.7 Kilohm. Three-digit markings usually mean +/- 5%."},
             {"marking: four digits", "marking", "4701", "4701 is four digits: the figures 470 and 1 zero, so 470 x 10 = 4700 ohm = 4.70 Kilohm. Four-digit markings usually mean +/- 1%."},
-            {"marking: R notation", "marking", " r47 ", "R47 is R notation: R stands for the decimal point, so 0.47 ohm. Markings of 3 characters usually mean +/- 5%."},
+            {"marking: R notation, four characters", "marking", " r470 ", "R470 is R notation: R stands for the decimal point, so 0.470 ohm. Markings of 4 characters usually mean +/- 1%."},
             {"marking: read two ways", "marking", "68R", "68R is R notation: R stands for the decimal point, so 68 ohm. Markings of 3 characters usually mean +/- 5%. / 68R is an EIA-96 code: 68 is the E96 value 499 and R multiplies by 0.01, so 499 x 0.01 = 4.99 ohm. EIA-96 markings usually mean +/- 1%."},
             {"marking: a zero-ohm link", "marking", "000", "000 is a zero-ohm link: a wire in a resistor's case, 0 ohm."},
             {"marking: no code's order", "marking", "47X2", "47X2 is not a resistor marking: it is neither three or four digits, nor R notation such as 4R7, nor an EIA-96 code such as 01C."},
