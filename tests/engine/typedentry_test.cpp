@@ -52,8 +52,9 @@ std::string Outcomes(int band, const std::vector<std::string>& texts) {
 TEST(TypedPosition, ChoosesKeepsOrRejects) {
     // clang-format off
     const std::tuple<int, std::vector<std::string>, std::string> rows[] = {
-        // Digits round half to even; text without a number is 0.
-        {0, {"7.4", "6.6", "2.5", "3.5", "-0.5", "9", "", "abc", "1,5"}, "7 7 2 4 0 9 0 0 1 "},
+        // Digits round half to even; text without a number is 0, and so is
+        // a number too small for a double.
+        {0, {"7.4", "6.6", "2.5", "3.5", "-0.5", "9", "", "abc", "1,5", "0." + std::string(400, '0') + "1e50"}, "7 7 2 4 0 9 0 0 1 0 "},
         // The multiplier is the number of zeros; 10 and 11 are Gold and Silver;
         // longer texts are the field's own form, counted in characters, not bytes.
         {2, {"0003", "10", "11", "", "*10^-1", "*10^-2", "\u00e4\u00e4\u00e4\u00e4-2",
