@@ -126,15 +126,13 @@ TEST(Part, EveryFiveBandValueReadsBackFromEitherEnd) {
 }
 
 // From four bands to five the value and tolerance stay; None and bands not
-// chosen stay unchosen; from six bands to five the others stay. A four-band
-// part without a tolerance band turns its three bands.
+// chosen stay unchosen; from six bands to five the others stay.
 TEST(Part, ChangesBandCountKeepingItsValue) {
     const PartBands four{Yellow, Violet, Red, Gold}, none{Yellow, Violet, Silver, kNoBand};
     EXPECT_EQ(WithBandCount(four, kFiveBands), (PartBands{Yellow, Violet, Black, Brown, Gold}));
     EXPECT_EQ(WithBandCount(none, kSixBands),
               (PartBands{Yellow, Violet, Black, Pink, kNoPosition, kNoPosition}));
     EXPECT_EQ(WithBandCount({Red, Red, Red, Red, Grey, Blue}, kFiveBands).back(), Grey);
-    EXPECT_EQ(Reversed(none), (PartBands{Silver, Violet, Yellow, kNoBand}));
 }
 
 } // namespace

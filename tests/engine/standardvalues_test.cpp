@@ -60,8 +60,6 @@ TEST(StandardValues, MatchThePublishedSeries) {
             EXPECT_EQ(std::pair(Key(StandardStep(s, value, Down)), Key(StandardStep(s, value, Up))),
                       std::pair(0LL, lowest + 10));
     }
-    // The Resistor window starts from E12.
-    EXPECT_EQ(std::pair(SeriesIndex("E12"), SeriesIndex("E7")), std::pair(1, kNoPosition));
 }
 
 } // namespace

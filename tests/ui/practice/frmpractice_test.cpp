@@ -21,8 +21,8 @@ class FrmPracticeTest : public QObject {
     // Return, \n the keypad's Enter, ~ and a letter its access key), each time followed by "@" and
     // the focused control, then the named controls a screen reader finds that it did not before,
     // hidden ones left out: "object: name, description, text shown" without repeats, "off" when
-    // disabled, "> object" for the control a label names, and the colour
-    // a control is painted in.
+    // disabled, "> object" for the control a label names, and the colours
+    // a control is painted in, its own then its text's ("#f47a20#000000").
     void keyboardJourneys() {
         QApplication::setKeyboardInputInterval(50);
         const auto record = std::make_shared<zevodave::PracticeRecord>();
@@ -40,9 +40,9 @@ class FrmPracticeTest : public QObject {
             // Five-band questions, read, then chosen band by band, the picture following.
             {"\r~b_", "@cboBands / picQuestion: Question bands, Bands: Brown, Orange, Black, Red, Brown / txtAnswer: Answer / cboBands: 5 bands / cmdCheck: Check, &Check / cmdNext: Next question, &Next question, off / lblFeedback: Feedback"},
             {"~s", "@cboAnswer0 / optRead: Read the bands, &Read the bands / optChoose: Choose the bands, Choo&se the bands, checked / lblQuestionValue: Question value, 3.30 Kilohm +/- 2% / picAnswer: Answer bands, Bands: not chosen, not chosen, not chosen, not chosen, not chosen / lblAnswer0: Answer band 1, Answer band &1, > cboAnswer0 / cboAnswer0: Answer band 1 / lblAnswer1: Answer band 2, Answer band &2, > cboAnswer1 / cboAnswer1: Answer band 2 / lblAnswer2: Answer band 3, Answer band &3, > cboAnswer2 / cboAnswer2: Answer band 3 / lblAnswer3: Answer band 4, Answer band &4, > cboAnswer3 / cboAnswer3: Answer band 4 / lblAnswer4: Answer band 5, Answer band &5, > cboAnswer4 / cboAnswer4: Answer band 5"},
-            {"Orange\t", "@cboAnswer1 / picAnswer: Answer bands, Bands: Orange, not chosen, not chosen, not chosen, not chosen / cboAnswer0: Orange, Answer band 1, #f47a20"},
-            {"Orange\tBlack\tBrown\t", "@cboAnswer4 / picAnswer: Answer bands, Bands: Orange, Orange, Black, Brown, not chosen / cboAnswer1: Orange, Answer band 2, #f47a20 / cboAnswer2: Black, Answer band 3, #1e1e1e / cboAnswer3: Brown, Answer band 4, #7a4520"},
-            {"Grey\r", "@cmdNext / picAnswer: Answer bands, Bands: Orange, Orange, Black, Brown, Grey / cboAnswer4: Grey, Answer band 5, #8e8e8e / cmdCheck: Check, &Check, off / cmdNext: Next question, &Next question / lblFeedback: Feedback, Not quite: your bands Orange, Orange, Black, Brown, Grey give 330 x 10 = 3300 oh, Not quite: your bands Orange,  / lblScore: Score, 1 of 3 right / lblSlips: Slips, Slips so far: multiplier 1, tolerance 2., Slips so far: multiplier 1, to"},
+            {"Orange\t", "@cboAnswer1 / picAnswer: Answer bands, Bands: Orange, not chosen, not chosen, not chosen, not chosen / cboAnswer0: Orange, Answer band 1, #f47a20#000000"},
+            {"Orange\tBlack\tBrown\t", "@cboAnswer4 / picAnswer: Answer bands, Bands: Orange, Orange, Black, Brown, not chosen / cboAnswer1: Orange, Answer band 2, #f47a20#000000 / cboAnswer2: Black, Answer band 3, #1e1e1e#ffffff / cboAnswer3: Brown, Answer band 4, #7a4520#ffffff"},
+            {"Grey\r", "@cmdNext / picAnswer: Answer bands, Bands: Orange, Orange, Black, Brown, Grey / cboAnswer4: Grey, Answer band 5, #8e8e8e#000000 / cmdCheck: Check, &Check, off / cmdNext: Next question, &Next question / lblFeedback: Feedback, Not quite: your bands Orange, Orange, Black, Brown, Grey give 330 x 10 = 3300 oh, Not quite: your bands Orange,  / lblScore: Score, 1 of 3 right / lblSlips: Slips, Slips so far: multiplier 1, tolerance 2., Slips so far: multiplier 1, to"},
             // Enter on a list, once answered, goes on to the next question.
             {"\v\r", "@cboAnswer0 / lblQuestionValue: Question value, 35.7 ohm +/- 1% / picAnswer: Answer bands, Bands: not chosen, not chosen, not chosen, not chosen, not chosen / cboAnswer0: Answer band 1 / cboAnswer1: Answer band 2 / cboAnswer2: Answer band 3 / cboAnswer3: Answer band 4 / cboAnswer4: Answer band 5 / cmdCheck: Check, &Check / cmdNext: Next question, &Next question, off / lblFeedback: Feedback"},
         };
@@ -76,10 +76,10 @@ class FrmPracticeTest : public QObject {
                 QStringList texts{node->text(QAccessible::Name),
                                   node->text(QAccessible::Description).left(80),
                                   w->property("text").toString().left(30)};
-                const QPalette& paint = w->palette();
+                const QPalette& p = w->palette();
                 texts << (node->state().disabled ? "off" : "")
                       << (node->state().checked ? "checked" : "")
-                      << (paint.resolveMask() ? paint.base().color().name() : "");
+                      << (p.resolveMask() ? p.base().color().name() + p.text().color().name() : "");
                 for (const auto& [named, relation] : node->relations(QAccessible::Labelled))
                     texts << "> " + named->object()->objectName();
                 texts.removeAll("");
