@@ -73,13 +73,13 @@ TEST(MarkingsFor, ReadBackAsTheSameValue) {
             EXPECT_TRUE(figures < 100 || markings.eia96.value_or("").substr(0, 2) == number)
                 << figures << "e" << exponent;
         }
-    // What each code can show, at its ends.
-    EXPECT_EQ(std::tuple(MarkingsFor({"47", 2}).threeDigits, MarkingsFor({"47", -1}).threeDigits,
+    // What each code can show, at its ends; a zero-ohm link.
+    EXPECT_EQ(std::tuple(MarkingsFor({}).fourDigits, MarkingsFor({"47", -1}).threeDigits,
                          MarkingsFor({"5", -2}).threeDigits, MarkingsFor({"5", -3}).threeDigits,
                          MarkingsFor({"47", 0}).fourDigits, MarkingsFor({"1", -1}).fourDigits,
                          MarkingsFor({"99", 9}).threeDigits, MarkingsFor({"1", 11}).threeDigits,
                          MarkingsFor({}).threeDigits, MarkingsFor({"47", 0}).threeDigits),
-              std::tuple("472", "4R7", "R05", std::nullopt, "47R0", "R100", "999", std::nullopt,
+              std::tuple("0000", "4R7", "R05", std::nullopt, "47R0", "R100", "999", std::nullopt,
                          "000", "470"));
 }
 
