@@ -54,7 +54,8 @@ TEST(ColourCode, MatchesThePublishedTable) {
 // One decade of each three-figure series against the published E96 table,
 // E48 being every second E96 value; E192 is the rounded geometric series but
 // for 9.20. Membership of every three-figure value, and the steps at the
-// ends of what five bands show.
+// ends of what five bands show: below 0.1 ohm E6 would need a first band of
+// Black.
 TEST(StandardValues, ThreeFigureSeriesMatchThePublishedTables) {
     std::istringstream e96(
         "100 102 105 107 110 113 115 118 121 124 127 130 133 137 140 143 147 150 154 158 162 165 "
@@ -73,7 +74,7 @@ TEST(StandardValues, ThreeFigureSeriesMatchThePublishedTables) {
                       published[series - 3][figures])
                 << kSeries[series].name << " " << figures;
     const Decimal first{"100", -3}, last{"976", 9};
-    EXPECT_EQ(std::tuple(StandardStep(4, first, Direction::Down, kFiveBands),
+    EXPECT_EQ(std::tuple(StandardStep(0, first, Direction::Down, kFiveBands),
                          StandardStep(4, last, Direction::Up, kFiveBands),
                          StandardStep(4, {}, Direction::Up, kFiveBands),
                          StandardStep(4, last, Direction::Down, kFiveBands)),
