@@ -3,6 +3,7 @@
 
 #include "appinfo.h"
 #include "frmresistor.h"
+#include "language.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -17,6 +18,7 @@ constexpr auto kIconPath = ":/zevodave/zevodave.png";
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    zevodave::InstallTranslations(app);
     QApplication::setApplicationName(QString::fromUtf8(zevodave::kAppTitle));
     QApplication::setWindowIcon(QIcon(kIconPath));
 

@@ -5,7 +5,8 @@
 # and building. Sourced, not run.
 
 # Packages every build needs (Debian 12 / Ubuntu names).
-BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    libgtest-dev libgmock-dev)
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
