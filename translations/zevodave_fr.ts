@@ -158,27 +158,27 @@
     <message>
         <location line="+21"/>
         <source>%1 multiplies by %2, that is divides by %3: %4</source>
-        <translation>%1 multiplie par %2, c&apos;est-à-dire divise par %3 : %4</translation>
+        <translation>%1 multiplie par %2, c&apos;est-à-dire divise par %3&#xa0;: %4</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 multiplies by %2: %3</source>
-        <translation>%1 multiplie par %2 : %3</translation>
+        <translation>%1 multiplie par %2&#xa0;: %3</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>no tolerance band: +/- %1%, so from %2 to %3</source>
-        <translation>pas d&apos;anneau de tolérance : +/- %1%, donc de %2 à %3</translation>
+        <translation>pas d&apos;anneau de tolérance&#xa0;: +/- %1%, donc de %2 à %3</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>%1: +/- %2%, so from %3 to %4</source>
-        <translation>%1 : +/- %2%, donc de %3 à %4</translation>
+        <translation>%1&#xa0;: +/- %2%, donc de %3 à %4</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1: %2 ppm/K, so at most %3 more or less for each degree warmer or cooler</source>
-        <translation>%1 : %2 ppm/K, donc au plus %3 d&apos;écart par degré en plus ou en moins</translation>
+        <translation>%1&#xa0;: %2 ppm/K, donc au plus %3 d&apos;écart par degré en plus ou en moins</translation>
     </message>
     <message>
         <location line="+12"/>
@@ -188,7 +188,7 @@
     <message>
         <location line="+2"/>
         <source>Bands: %1</source>
-        <translation>Anneaux : %1</translation>
+        <translation>Anneaux&#xa0;: %1</translation>
     </message>
     <message>
         <location line="+11"/>
@@ -208,22 +208,22 @@
     <message>
         <location line="+4"/>
         <source>%1 is not a standard value: nearest %2</source>
-        <translation>%1 n&apos;est pas une valeur normalisée : voisines %2</translation>
+        <translation>%1 n&apos;est pas une valeur normalisée&#xa0;: voisines %2</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%.</source>
-        <translation>Aucune valeur trouvée : tapez un nombre, avec unité et tolérance facultatives, comme 4k7, 4.7 Kilohm ou 4700 5%.</translation>
+        <translation>Aucune valeur trouvée&#xa0;: tapez un nombre, avec unité et tolérance facultatives, comme 4k7, 4.7 Kilohm ou 4700 5%.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unit not understood: &quot;%1&quot;. Write ohm, k, M or G after the number, as in 4.7 kOhm or 4k7.</source>
-        <translation>Unité non comprise : « %1 ». Écrivez ohm, k, M ou G après le nombre, comme dans 4.7 kOhm ou 4k7.</translation>
+        <translation>Unité non comprise&#xa0;: «&#xa0;%1&#xa0;». Écrivez ohm, k, M ou G après le nombre, comme dans 4.7 kOhm ou 4k7.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>A comma followed by three digits could be a decimal sign or a thousands separator: write 1000 or 1k.</source>
-        <translation>Une virgule suivie de trois chiffres peut être un séparateur décimal ou de milliers : écrivez 1000 ou 1k.</translation>
+        <translation>Une virgule suivie de trois chiffres peut être un séparateur décimal ou de milliers&#xa0;: écrivez 1000 ou 1k.</translation>
     </message>
     <message>
         <location line="+10"/>
@@ -238,42 +238,42 @@
     <message>
         <location line="+4"/>
         <source>%1 is more than four bands can show: the largest value is %2.</source>
-        <translation>%1 dépasse ce que quatre anneaux peuvent indiquer : la plus grande valeur est %2.</translation>
+        <translation>%1 dépasse ce que quatre anneaux peuvent indiquer&#xa0;: la plus grande valeur est %2.</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>%1 is more than five or six bands can show: the largest value is %2.</source>
-        <translation>%1 dépasse ce que cinq ou six anneaux peuvent indiquer : la plus grande valeur est %2.</translation>
+        <translation>%1 dépasse ce que cinq ou six anneaux peuvent indiquer&#xa0;: la plus grande valeur est %2.</translation>
     </message>
     <message>
         <location line="+14"/>
         <source>%1 needs %2 significant figures. Nearest five-band E192 values: %3 and %4.</source>
-        <translation>%1 demande %2 chiffres significatifs. Valeurs E192 à cinq anneaux les plus proches : %3 et %4.</translation>
+        <translation>%1 demande %2 chiffres significatifs. Valeurs E192 à cinq anneaux les plus proches&#xa0;: %3 et %4.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 needs %2 significant figures. Nearest five-band E192 value: %3.</source>
-        <translation>%1 demande %2 chiffres significatifs. Valeur E192 à cinq anneaux la plus proche : %3.</translation>
+        <translation>%1 demande %2 chiffres significatifs. Valeur E192 à cinq anneaux la plus proche&#xa0;: %3.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 needs three significant figures: a five-band resistor. Nearest four-band E24 values: %2 and %3.</source>
-        <translation>%1 demande trois chiffres significatifs : une résistance à cinq anneaux. Valeurs E24 à quatre anneaux les plus proches : %2 et %3.</translation>
+        <translation>%1 demande trois chiffres significatifs&#xa0;: une résistance à cinq anneaux. Valeurs E24 à quatre anneaux les plus proches&#xa0;: %2 et %3.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 needs three significant figures: a five-band resistor. Nearest four-band E24 value: %2.</source>
-        <translation>%1 demande trois chiffres significatifs : une résistance à cinq anneaux. Valeur E24 à quatre anneaux la plus proche : %2.</translation>
+        <translation>%1 demande trois chiffres significatifs&#xa0;: une résistance à cinq anneaux. Valeur E24 à quatre anneaux la plus proche&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 needs %2 significant figures. Nearest four-band E24 values: %3 and %4.</source>
-        <translation>%1 demande %2 chiffres significatifs. Valeurs E24 à quatre anneaux les plus proches : %3 et %4.</translation>
+        <translation>%1 demande %2 chiffres significatifs. Valeurs E24 à quatre anneaux les plus proches&#xa0;: %3 et %4.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 needs %2 significant figures. Nearest four-band E24 value: %3.</source>
-        <translation>%1 demande %2 chiffres significatifs. Valeur E24 à quatre anneaux la plus proche : %3.</translation>
+        <translation>%1 demande %2 chiffres significatifs. Valeur E24 à quatre anneaux la plus proche&#xa0;: %3.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -288,42 +288,42 @@
     <message>
         <location line="+16"/>
         <source>From the other end: %1 is not a figure, so this end is the start.</source>
-        <translation>De l&apos;autre bout : %1 n&apos;est pas un chiffre, donc ce bout est le début.</translation>
+        <translation>De l&apos;autre bout&#xa0;: %1 n&apos;est pas un chiffre, donc ce bout est le début.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>From the other end: %1 is not a tolerance colour, so this end is the start.</source>
-        <translation>De l&apos;autre bout : %1 n&apos;est pas une couleur de tolérance, donc ce bout est le début.</translation>
+        <translation>De l&apos;autre bout&#xa0;: %1 n&apos;est pas une couleur de tolérance, donc ce bout est le début.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>From the other end: %1 has no temperature coefficient, so this end is the start.</source>
-        <translation>De l&apos;autre bout : %1 n&apos;a pas de coefficient de température, donc ce bout est le début.</translation>
+        <translation>De l&apos;autre bout&#xa0;: %1 n&apos;a pas de coefficient de température, donc ce bout est le début.</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>From the other end: %1 give %2, but no resistor starts with Black, so this end is the start.</source>
-        <translation>De l&apos;autre bout : %1 donnent %2, mais aucune résistance ne commence par Noir, donc ce bout est le début.</translation>
+        <translation>De l&apos;autre bout&#xa0;: %1 donnent %2, mais aucune résistance ne commence par Noir, donc ce bout est le début.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>From the other end: %1 give %2, also a standard value: the tolerance band is the one set apart by the wider gap.</source>
-        <translation>De l&apos;autre bout : %1 donnent %2, valeur normalisée elle aussi : l&apos;anneau de tolérance est celui que sépare l&apos;écart le plus large.</translation>
+        <translation>De l&apos;autre bout&#xa0;: %1 donnent %2, valeur normalisée elle aussi&#xa0;: l&apos;anneau de tolérance est celui que sépare l&apos;écart le plus large.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>From the other end: %1 give %2, a standard value where this end gives none: the other end is likely the start.</source>
-        <translation>De l&apos;autre bout : %1 donnent %2, valeur normalisée, alors que ce bout n&apos;en donne pas : l&apos;autre bout est sans doute le début.</translation>
+        <translation>De l&apos;autre bout&#xa0;: %1 donnent %2, valeur normalisée, alors que ce bout n&apos;en donne pas&#xa0;: l&apos;autre bout est sans doute le début.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>From the other end: %1 give %2, not a standard value, so this end is likely the start.</source>
-        <translation>De l&apos;autre bout : %1 donnent %2, valeur non normalisée, donc ce bout est sans doute le début.</translation>
+        <translation>De l&apos;autre bout&#xa0;: %1 donnent %2, valeur non normalisée, donc ce bout est sans doute le début.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>From the other end: %1 give %2, not a standard value either: the tolerance band is the one set apart by the wider gap.</source>
-        <translation>De l&apos;autre bout : %1 donnent %2, qui n&apos;est pas non plus une valeur normalisée : l&apos;anneau de tolérance est celui que sépare l&apos;écart le plus large.</translation>
+        <translation>De l&apos;autre bout&#xa0;: %1 donnent %2, qui n&apos;est pas non plus une valeur normalisée&#xa0;: l&apos;anneau de tolérance est celui que sépare l&apos;écart le plus large.</translation>
     </message>
     <message>
         <location line="+27"/>
@@ -338,27 +338,27 @@
     <message>
         <location line="+7"/>
         <source>%1 is a zero-ohm link: a wire in a resistor&apos;s case, 0 ohm.</source>
-        <translation>%1 est un pont zéro ohm : un fil dans un boîtier de résistance, 0 ohm.</translation>
+        <translation>%1 est un pont zéro ohm&#xa0;: un fil dans un boîtier de résistance, 0 ohm.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is three digits: the figures %2 and %3, so %4. Three-digit markings usually mean +/- %5%.</source>
-        <translation>%1 est un marquage à trois chiffres : les chiffres %2 et %3, donc %4. Un marquage à trois chiffres indique en général +/- %5%.</translation>
+        <translation>%1 est un marquage à trois chiffres&#xa0;: les chiffres %2 et %3, donc %4. Un marquage à trois chiffres indique en général +/- %5%.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is four digits: the figures %2 and %3, so %4. Four-digit markings usually mean +/- %5%.</source>
-        <translation>%1 est un marquage à quatre chiffres : les chiffres %2 et %3, donc %4. Un marquage à quatre chiffres indique en général +/- %5%.</translation>
+        <translation>%1 est un marquage à quatre chiffres&#xa0;: les chiffres %2 et %3, donc %4. Un marquage à quatre chiffres indique en général +/- %5%.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 is R notation: R stands for the decimal point, so %2. Markings of %3 characters usually mean +/- %4%.</source>
-        <translation>%1 est en notation R : R remplace le point décimal, donc %2. Un marquage de %3 caractères indique en général +/- %4%.</translation>
+        <translation>%1 est en notation R&#xa0;: R remplace le point décimal, donc %2. Un marquage de %3 caractères indique en général +/- %4%.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>%1 is an EIA-96 code: %2 is the E96 value %3 and %4 multiplies by %5, so %6. EIA-96 markings usually mean +/- %7%.</source>
-        <translation>%1 est un code EIA-96 : %2 est la valeur E96 %3 et %4 multiplie par %5, donc %6. Un marquage EIA-96 indique en général +/- %7%.</translation>
+        <translation>%1 est un code EIA-96&#xa0;: %2 est la valeur E96 %3 et %4 multiplie par %5, donc %6. Un marquage EIA-96 indique en général +/- %7%.</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -368,27 +368,27 @@
     <message>
         <location line="+2"/>
         <source>%1 is not a resistor marking: markings have at most four characters.</source>
-        <translation>%1 n&apos;est pas un marquage de résistance : un marquage a au plus quatre caractères.</translation>
+        <translation>%1 n&apos;est pas un marquage de résistance&#xa0;: un marquage a au plus quatre caractères.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a resistor marking: markings hold only digits and letters.</source>
-        <translation>%1 n&apos;est pas un marquage de résistance : un marquage ne contient que des chiffres et des lettres.</translation>
+        <translation>%1 n&apos;est pas un marquage de résistance&#xa0;: un marquage ne contient que des chiffres et des lettres.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>%1 is not a resistor marking: EIA-96 codes number the E96 values from 01 to 96.</source>
-        <translation>%1 n&apos;est pas un marquage de résistance : les codes EIA-96 numérotent les valeurs E96 de 01 à 96.</translation>
+        <translation>%1 n&apos;est pas un marquage de résistance&#xa0;: les codes EIA-96 numérotent les valeurs E96 de 01 à 96.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a resistor marking: %2 is no EIA-96 multiplier letter (Z, Y, R, X, S, A, B, H, C, D, E or F).</source>
-        <translation>%1 n&apos;est pas un marquage de résistance : %2 n&apos;est pas une lettre de multiplicateur EIA-96 (Z, Y, R, X, S, A, B, H, C, D, E ou F).</translation>
+        <translation>%1 n&apos;est pas un marquage de résistance&#xa0;: %2 n&apos;est pas une lettre de multiplicateur EIA-96 (Z, Y, R, X, S, A, B, H, C, D, E ou F).</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>%1 is not a resistor marking: it is neither three or four digits, nor R notation such as 4R7, nor an EIA-96 code such as 01C.</source>
-        <translation>%1 n&apos;est pas un marquage de résistance : ce n&apos;est ni trois ou quatre chiffres, ni une notation R comme 4R7, ni un code EIA-96 comme 01C.</translation>
+        <translation>%1 n&apos;est pas un marquage de résistance&#xa0;: ce n&apos;est ni trois ou quatre chiffres, ni une notation R comme 4R7, ni un code EIA-96 comme 01C.</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -433,14 +433,14 @@
     <message>
         <location line="+3"/>
         <source>No marking shows %1: %2.</source>
-        <translation>Aucun marquage n&apos;indique %1 : %2.</translation>
+        <translation>Aucun marquage n&apos;indique %1&#xa0;: %2.</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+3"/>
         <location line="+20"/>
         <source>; </source>
-        <translation> ; </translation>
+        <translation>&#xa0;; </translation>
     </message>
     <message>
         <location line="-21"/>
@@ -450,7 +450,7 @@
     <message>
         <location line="+1"/>
         <source>%1 is marked %2; %3.</source>
-        <translation>%1 se marque %2 ; %3.</translation>
+        <translation>%1 se marque %2&#xa0;; %3.</translation>
     </message>
     <message>
         <location line="+14"/>
@@ -476,7 +476,7 @@
     <message>
         <location line="+11"/>
         <source>The value is right; the tolerance is %1, not %2.</source>
-        <translation>La valeur est juste ; la tolérance est %1, pas %2.</translation>
+        <translation>La valeur est juste&#xa0;; la tolérance est %1, pas %2.</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -486,106 +486,106 @@
     <message>
         <location line="+11"/>
         <source>Hint: ten times too small: %1 (x %2) for %3 (x %4).</source>
-        <translation>Indice : dix fois trop petit : %1 (x %2) au lieu de %3 (x %4).</translation>
+        <translation>Indice&#xa0;: dix fois trop petit&#xa0;: %1 (x %2) au lieu de %3 (x %4).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hint: ten times too big: %1 (x %2) for %3 (x %4).</source>
-        <translation>Indice : dix fois trop grand : %1 (x %2) au lieu de %3 (x %4).</translation>
+        <translation>Indice&#xa0;: dix fois trop grand&#xa0;: %1 (x %2) au lieu de %3 (x %4).</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Hint: ten times too small: the multiplier is one colour too early (%1, x %2, for %3, x %4).</source>
-        <translation>Indice : dix fois trop petit : le multiplicateur est une couleur trop tôt (%1, x %2, au lieu de %3, x %4).</translation>
+        <translation>Indice&#xa0;: dix fois trop petit&#xa0;: le multiplicateur est une couleur trop tôt (%1, x %2, au lieu de %3, x %4).</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Hint: ten times too big: the multiplier is one colour too far along (%1, x %2, for %3, x %4).</source>
-        <translation>Indice : dix fois trop grand : le multiplicateur est une couleur trop loin (%1, x %2, au lieu de %3, x %4).</translation>
+        <translation>Indice&#xa0;: dix fois trop grand&#xa0;: le multiplicateur est une couleur trop loin (%1, x %2, au lieu de %3, x %4).</translation>
     </message>
     <message>
         <location line="+18"/>
         <source>Hint: band %1 is the multiplier, not a figure.</source>
-        <translation>Indice : l&apos;anneau %1 est le multiplicateur, pas un chiffre.</translation>
+        <translation>Indice&#xa0;: l&apos;anneau %1 est le multiplicateur, pas un chiffre.</translation>
     </message>
     <message numerus="yes">
         <location line="+7"/>
         <source>Hint: %1 for %2: the multiplier adds %n zeros.</source>
         <translation>
-            <numerusform>Indice : %1 au lieu de %2 : le multiplicateur ajoute %n zéro.</numerusform>
-            <numerusform>Indice : %1 au lieu de %2 : le multiplicateur ajoute %n zéros.</numerusform>
+            <numerusform>Indice&#xa0;: %1 au lieu de %2&#xa0;: le multiplicateur ajoute %n zéro.</numerusform>
+            <numerusform>Indice&#xa0;: %1 au lieu de %2&#xa0;: le multiplicateur ajoute %n zéros.</numerusform>
         </translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Hint: %1 for %2: the multiplier divides by %3.</source>
-        <translation>Indice : %1 au lieu de %2 : le multiplicateur divise par %3.</translation>
+        <translation>Indice&#xa0;: %1 au lieu de %2&#xa0;: le multiplicateur divise par %3.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Hint: m is milli (%1), M is mega (%2).</source>
-        <translation>Indice : m signifie milli (%1), M signifie méga (%2).</translation>
+        <translation>Indice&#xa0;: m signifie milli (%1), M signifie méga (%2).</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Hint: read from the other end: with no tolerance band, the first band is the one nearer its end.</source>
-        <translation>Indice : lisez depuis l&apos;autre bout : sans anneau de tolérance, le premier anneau est celui qui est le plus près du bout.</translation>
+        <translation>Indice&#xa0;: lisez depuis l&apos;autre bout&#xa0;: sans anneau de tolérance, le premier anneau est celui qui est le plus près du bout.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hint: read from the other end: the tolerance band, set apart, comes last.</source>
-        <translation>Indice : lisez depuis l&apos;autre bout : l&apos;anneau de tolérance, écarté des autres, vient en dernier.</translation>
+        <translation>Indice&#xa0;: lisez depuis l&apos;autre bout&#xa0;: l&apos;anneau de tolérance, écarté des autres, vient en dernier.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Hint: %1 and %2 look alike: band %3 is %2.</source>
-        <translation>Indice : %1 et %2 se ressemblent : l&apos;anneau %3 est %2.</translation>
+        <translation>Indice&#xa0;: %1 et %2 se ressemblent&#xa0;: l&apos;anneau %3 est %2.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hint: band %1 is %2: %2 is %3, %4 is %5.</source>
-        <translation>Indice : l&apos;anneau %1 est %2 : %2 vaut %3, %4 vaut %5.</translation>
+        <translation>Indice&#xa0;: l&apos;anneau %1 est %2&#xa0;: %2 vaut %3, %4 vaut %5.</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Hint: band %1 is the multiplier %2, x %3; %4 is x %5.</source>
-        <translation>Indice : l&apos;anneau %1 est le multiplicateur %2, x %3 ; %4 vaut x %5.</translation>
+        <translation>Indice&#xa0;: l&apos;anneau %1 est le multiplicateur %2, x %3&#xa0;; %4 vaut x %5.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hint: the figures are off: %1.</source>
-        <translation>Indice : les chiffres sont faux : %1.</translation>
+        <translation>Indice&#xa0;: les chiffres sont faux&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Hint: %1 does give %2, but parts are marked with a first figure other than zero: %3.</source>
-        <translation>Indice : %1 donne bien %2, mais les résistances sont marquées avec un premier chiffre autre que zéro : %3.</translation>
+        <translation>Indice&#xa0;: %1 donne bien %2, mais les résistances sont marquées avec un premier chiffre autre que zéro&#xa0;: %3.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Hint: no resistor starts with Black: %1 is %2.</source>
-        <translation>Indice : aucune résistance ne commence par Noir : %1 correspond à %2.</translation>
+        <translation>Indice&#xa0;: aucune résistance ne commence par Noir&#xa0;: %1 correspond à %2.</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>The working: %1.</source>
-        <translation>Le calcul : %1.</translation>
+        <translation>Le calcul&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="+9"/>
         <location line="+29"/>
         <source>Right: %1.</source>
-        <translation>Juste : %1.</translation>
+        <translation>Juste&#xa0;: %1.</translation>
     </message>
     <message>
         <location line="-19"/>
         <source>Not quite: you typed %1.</source>
-        <translation>Pas tout à fait : vous avez tapé %1.</translation>
+        <translation>Pas tout à fait&#xa0;: vous avez tapé %1.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 would need the multiplier %2 (x %3); this part has %4 (x %5).</source>
-        <translation>%1 demanderait le multiplicateur %2 (x %3) ; cette résistance a %4 (x %5).</translation>
+        <translation>%1 demanderait le multiplicateur %2 (x %3)&#xa0;; cette résistance a %4 (x %5).</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -600,17 +600,17 @@
     <message>
         <location line="+10"/>
         <source>Not quite: your bands %1 and no tolerance band give %2.</source>
-        <translation>Pas tout à fait : vos anneaux %1, sans anneau de tolérance, donnent %2.</translation>
+        <translation>Pas tout à fait&#xa0;: vos anneaux %1, sans anneau de tolérance, donnent %2.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Not quite: your bands %1 give %2.</source>
-        <translation>Pas tout à fait : vos anneaux %1 donnent %2.</translation>
+        <translation>Pas tout à fait&#xa0;: vos anneaux %1 donnent %2.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 of %2 right</source>
-        <translation>Bonnes réponses : %1 sur %2</translation>
+        <translation>Bonnes réponses&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -666,7 +666,7 @@
     <message>
         <location line="+1"/>
         <source>Slips so far: %1.</source>
-        <translation>Erreurs jusqu&apos;ici : %1.</translation>
+        <translation>Erreurs jusqu&apos;ici&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -679,7 +679,7 @@
     <message>
         <location line="+0"/>
         <source>Marking: %1</source>
-        <translation>Marquage : %1</translation>
+        <translation>Marquage&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -713,7 +713,7 @@
         <location line="+2"/>
         <source>Warning:<byte value="xd"/>
 This program is strictly for converting values to resistor color bands or from resistor color bands to values. The program author assumes absolutely no responsibility whatsoever for any errors that may occur.</source>
-        <translation>Attention :<byte value="xd"/>
+        <translation>Attention&#xa0;:<byte value="xd"/>
 Ce programme sert uniquement à convertir des valeurs en anneaux de couleur de résistance, ou des anneaux de couleur en valeurs. L&apos;auteur du programme décline toute responsabilité pour les erreurs éventuelles.</translation>
     </message>
     <message>
@@ -756,7 +756,7 @@ Green   =  5 %</source>
 listes déroulantes, soit taper les valeurs directement dans<byte value="xd"/>
 les champs correspondants, à droite.<byte value="xd"/>
 Pour le 3e anneau (multiplicateur), tapez le nombre de zéros.<byte value="xd"/>
-Pour le 4e anneau, tapez la tolérance : 1, 2, 5, 10 ou 20.<byte value="xd"/>
+Pour le 4e anneau, tapez la tolérance&#xa0;: 1, 2, 5, 10 ou 20.<byte value="xd"/>
 Le champ du bas affiche la valeur calculée.<byte value="xd"/>
 Modifiez une valeur à tout moment pour recalculer.<byte value="xd"/>
 <byte value="xd"/>
@@ -855,12 +855,12 @@ Vert      =  5 %</translation>
     <message>
         <location line="+126"/>
         <source>Five- and six-band parts always carry a tolerance band: it stays as it was.</source>
-        <translation>Les résistances à cinq et six anneaux ont toujours un anneau de tolérance : il reste tel quel.</translation>
+        <translation>Les résistances à cinq et six anneaux ont toujours un anneau de tolérance&#xa0;: il reste tel quel.</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>%1 needs five bands: the window shows it on a five-band part, and the main window keeps its four bands.</source>
-        <translation>%1 demande cinq anneaux : cette fenêtre l&apos;affiche sur une résistance à cinq anneaux, et la fenêtre principale garde ses quatre anneaux.</translation>
+        <translation>%1 demande cinq anneaux&#xa0;: cette fenêtre l&apos;affiche sur une résistance à cinq anneaux, et la fenêtre principale garde ses quatre anneaux.</translation>
     </message>
 </context>
 <context>
