@@ -4,7 +4,7 @@
 <context>
     <name>Wording</name>
     <message>
-        <location filename="../ui/widgets/wording.cpp" line="+25"/>
+        <location filename="../ui/widgets/wording.cpp" line="+54"/>
         <source>Black</source>
         <translation>Negro</translation>
     </message>
@@ -74,7 +74,7 @@
         <translation>Ninguna</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="-34"/>
         <source>%1 ohm</source>
         <translation>%1 ohmios</translation>
     </message>
@@ -94,7 +94,37 @@
         <translation>%1 gigaohmios</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
+        <source>%1 ohm</source>
+        <comment>in the main window&apos;s narrow result line</comment>
+        <translation>%1 Ω</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Kilohm</source>
+        <comment>in the main window&apos;s narrow result line</comment>
+        <translation>%1 kΩ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Megohm</source>
+        <comment>in the main window&apos;s narrow result line</comment>
+        <translation>%1 MΩ</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Gigohm</source>
+        <comment>in the main window&apos;s narrow result line</comment>
+        <translation>%1 GΩ</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>.</source>
+        <comment>the decimal sign</comment>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>%1...</source>
         <translation>%1...</translation>
     </message>
@@ -119,12 +149,12 @@
         <location line="+44"/>
         <location line="+27"/>
         <location line="+106"/>
-        <location line="+349"/>
+        <location line="+350"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location line="-584"/>
+        <location line="-585"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
@@ -607,13 +637,17 @@
         <source>Not quite: your bands %1 give %2.</source>
         <translation>No del todo: sus bandas %1 dan %2.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+5"/>
-        <source>%1 of %2 right</source>
-        <translation>%1 de %2 correctas</translation>
+        <source>%n of %1 right</source>
+        <comment>the right answers of all answered</comment>
+        <translation>
+            <numerusform>%n de %1 correcta</numerusform>
+            <numerusform>%n de %1 correctas</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>multiplier</source>
         <translation>multiplicador</translation>
     </message>
@@ -692,7 +726,7 @@
     <message>
         <location line="+9"/>
         <source>&amp;System Info...</source>
-        <translation>Info. &amp;sistema...</translation>
+        <translation>&amp;Sistema…</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -965,7 +999,7 @@ Verde    =  5 %</translation>
 <context>
     <name>zevodave::frmResistor</name>
     <message>
-        <location filename="../ui/main/frmresistor.cpp" line="+105"/>
+        <location filename="../ui/main/frmresistor.cpp" line="+106"/>
         <source>Band %1 colour</source>
         <translation>Color de la banda %1</translation>
     </message>
@@ -1002,7 +1036,7 @@ Verde    =  5 %</translation>
     <message>
         <location line="+4"/>
         <source>&amp;Learn</source>
-        <translation>&amp;Curso</translation>
+        <translation>Au&amp;la</translation>
     </message>
     <message>
         <location line="+2"/>

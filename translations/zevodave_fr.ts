@@ -4,7 +4,7 @@
 <context>
     <name>Wording</name>
     <message>
-        <location filename="../ui/widgets/wording.cpp" line="+25"/>
+        <location filename="../ui/widgets/wording.cpp" line="+54"/>
         <source>Black</source>
         <translation>Noir</translation>
     </message>
@@ -74,7 +74,7 @@
         <translation>Aucun</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="-34"/>
         <source>%1 ohm</source>
         <translation>%1 ohm</translation>
     </message>
@@ -94,7 +94,37 @@
         <translation>%1 gigohm</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location line="+10"/>
+        <source>%1 ohm</source>
+        <comment>in the main window&apos;s narrow result line</comment>
+        <translation>%1 ohm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Kilohm</source>
+        <comment>in the main window&apos;s narrow result line</comment>
+        <translation>%1 kilohm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Megohm</source>
+        <comment>in the main window&apos;s narrow result line</comment>
+        <translation>%1 mégohm</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>%1 Gigohm</source>
+        <comment>in the main window&apos;s narrow result line</comment>
+        <translation>%1 gigohm</translation>
+    </message>
+    <message>
+        <location line="+88"/>
+        <source>.</source>
+        <comment>the decimal sign</comment>
+        <translation>,</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>%1...</source>
         <translation>%1...</translation>
     </message>
@@ -119,12 +149,12 @@
         <location line="+44"/>
         <location line="+27"/>
         <location line="+106"/>
-        <location line="+349"/>
+        <location line="+350"/>
         <source>, </source>
         <translation>, </translation>
     </message>
     <message>
-        <location line="-584"/>
+        <location line="-585"/>
         <source>%1 %2</source>
         <translation>%1 %2</translation>
     </message>
@@ -607,13 +637,17 @@
         <source>Not quite: your bands %1 give %2.</source>
         <translation>Pas tout à fait&#xa0;: vos anneaux %1 donnent %2.</translation>
     </message>
-    <message>
+    <message numerus="yes">
         <location line="+5"/>
-        <source>%1 of %2 right</source>
-        <translation>Bonnes réponses&#xa0;: %1 sur %2</translation>
+        <source>%n of %1 right</source>
+        <comment>the right answers of all answered</comment>
+        <translation>
+            <numerusform>Bonnes réponses&#xa0;: %n sur %1</numerusform>
+            <numerusform>Bonnes réponses&#xa0;: %n sur %1</numerusform>
+        </translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="+6"/>
         <source>multiplier</source>
         <translation>multiplicateur</translation>
     </message>
@@ -692,7 +726,7 @@
     <message>
         <location line="+9"/>
         <source>&amp;System Info...</source>
-        <translation>&amp;Infos système...</translation>
+        <translation>&amp;Système…</translation>
     </message>
     <message>
         <location line="+19"/>
@@ -714,7 +748,7 @@
         <source>Warning:<byte value="xd"/>
 This program is strictly for converting values to resistor color bands or from resistor color bands to values. The program author assumes absolutely no responsibility whatsoever for any errors that may occur.</source>
         <translation>Attention&#xa0;:<byte value="xd"/>
-Ce programme sert uniquement à convertir des valeurs en anneaux de couleur de résistance, ou des anneaux de couleur en valeurs. L&apos;auteur du programme décline toute responsabilité pour les erreurs éventuelles.</translation>
+Ce programme sert uniquement à convertir des valeurs en anneaux de couleur de résistance et inversement. L&apos;auteur décline toute responsabilité pour les erreurs éventuelles.</translation>
     </message>
     <message>
         <location line="+20"/>
@@ -965,7 +999,7 @@ Vert      =  5 %</translation>
 <context>
     <name>zevodave::frmResistor</name>
     <message>
-        <location filename="../ui/main/frmresistor.cpp" line="+105"/>
+        <location filename="../ui/main/frmresistor.cpp" line="+106"/>
         <source>Band %1 colour</source>
         <translation>Couleur de l&apos;anneau %1</translation>
     </message>

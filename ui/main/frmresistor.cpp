@@ -16,6 +16,7 @@
 #include "textconvert.h"
 #include "twips.h"
 #include "typedentry.h"
+#include "wording.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -248,7 +249,7 @@ void frmResistor::ShowChoice(int index) {
 }
 
 void frmResistor::ShowResult() {
-    txtValues->setText(ToQString(ResistanceText(
+    txtValues->setText(Wording::ResultLine(ResistanceText(
         cboBand[kFirstDigitBand]->currentIndex(), cboBand[kSecondDigitBand]->currentIndex(),
         cboBand[kMultiplierBand]->currentIndex(), cboBand[kToleranceBand]->currentIndex())));
     emit BandsChanged(Bands());

@@ -202,7 +202,7 @@ void frmPractice::cmdStartAgain_Click() {
 
 void frmPractice::cmdCheck_Click() {
     const bool reading = ReadingBands();
-    const Verdict verdict = reading ? JudgeReading(question, txtAnswer->text().toStdString())
+    const Verdict verdict = reading ? JudgeReading(question, Wording::Typed(txtAnswer->text()))
                                     : JudgeChoice(question, Chosen());
     ShowText(lblFeedback, reading ? Wording::ReadingFeedback(question, verdict)
                                   : Wording::ChoiceFeedback(question, verdict));

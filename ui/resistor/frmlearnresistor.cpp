@@ -228,7 +228,7 @@ void frmLearnResistor::cboBand_Choose(int band, int index) {
 }
 
 void frmLearnResistor::txtValue_Enter() {
-    const std::string text = txtValue->text().toStdString();
+    const std::string text = Wording::Typed(txtValue->text());
     ValueReading reading = ReadWholeValue(text, BandCount());
     QString message = Wording::Refusal(reading);
     if (reading.part && BandCount() != kFourBands &&

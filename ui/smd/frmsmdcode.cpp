@@ -68,7 +68,7 @@ void frmSmdCode::txtMarking_Enter() {
 }
 
 void frmSmdCode::txtValue_Enter() {
-    const ValueReading reading = ReadWholeValue(txtValue->text().toStdString(), kFiveBands);
+    const ValueReading reading = ReadWholeValue(Wording::Typed(txtValue->text()), kFiveBands);
     // A number was read when the bands only could not show it.
     const bool number = reading.refusal == Refusal::None ||
                         reading.refusal == Refusal::TooManyFigures ||

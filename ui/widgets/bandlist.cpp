@@ -8,11 +8,52 @@
 #include "part.h"
 #include "wording.h"
 
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+
+#include <algorithm>
+
 namespace zevodave {
+
+namespace {
+
+// What a line edit keeps clear either side of its text.
+constexpr int kLineEditMargin = 2;
+constexpr int kFullWidth = 100; // per cent of the font's own width
+
+// A language's colour names may be wider than a narrow list such as the
+// main window's: its text area then takes a font narrowed just enough for
+// the widest entry, the list keeping its size.
+void NarrowToFit(QComboBox* list) {
+    QStyleOptionComboBox option;
+    option.initFrom(list);
+    option.editable = list->isEditable();
+    const int room = list->style()
+                         ->subControlRect(QStyle::CC_ComboBox, &option,
+                                          QStyle::SC_ComboBoxEditField, list)
+                         .width() -
+                     2 * kLineEditMargin;
+    QFont narrow = list->font();
+    const auto widest = [&list, &narrow] {
+        int widest = 0;
+        for (int entry = 0; entry < list->count(); ++entry)
+            widest = std::max(widest, QFontMetrics(narrow).horizontalAdvance(list->itemText(entry)));
+        return widest;
+    };
+    // Glyphs keep whole pixels, so the width narrows by steps.
+    for (int stretch = kFullWidth; widest() > room && stretch > QFont::UltraCondensed; --stretch)
+        narrow.setStretch(stretch - 1);
+    if (narrow.stretch() != QFont::AnyStretch)
+        (list->isEditable() ? static_cast<QWidget*>(list->lineEdit()) : list)->setFont(narrow);
+}
+
+} // namespace
 
 void FillBandList(QComboBox* list, int band) {
     for (std::size_t position = 0; position < EntryTexts(band).size(); ++position)
         list->addItem(Wording::EntryName(band, static_cast<int>(position)));
+    NarrowToFit(list);
 }
 
 void FillPartList(QComboBox* list, int bandCount, int band) {

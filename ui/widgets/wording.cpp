@@ -6,6 +6,8 @@
 #include "standardvalues.h"
 #include "textconvert.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <array>
 
@@ -15,6 +17,33 @@ namespace {
 
 // The digit bands give two significant figures; more need a five-band part.
 constexpr long long kFiveBandFigures = 3;
+
+// A number followed by its unit, in thousands: ohm, Kilohm, Megohm, Gigohm.
+constexpr std::array<const char*, kUnitCount> kUnitTemplates{
+    QT_TRANSLATE_NOOP("Wording", "%1 ohm"),
+    QT_TRANSLATE_NOOP("Wording", "%1 Kilohm"),
+    QT_TRANSLATE_NOOP("Wording", "%1 Megohm"),
+    QT_TRANSLATE_NOOP("Wording", "%1 Gigohm"),
+};
+
+// The same in the main window's result line, a translation apart (told by
+// its comment): the line is too narrow for some languages' unit words.
+struct UnitInLine {
+    const char* source;
+    const char* comment;
+};
+constexpr std::array<UnitInLine, kUnitCount> kResultUnitTemplates{{
+    QT_TRANSLATE_NOOP3("Wording", "%1 ohm", "in the main window's narrow result line"),
+    QT_TRANSLATE_NOOP3("Wording", "%1 Kilohm", "in the main window's narrow result line"),
+    QT_TRANSLATE_NOOP3("Wording", "%1 Megohm", "in the main window's narrow result line"),
+    QT_TRANSLATE_NOOP3("Wording", "%1 Gigohm", "in the main window's narrow result line"),
+}};
+
+// The word of a unit template, as the engine reads it or as a language
+// writes it: "Kilohm", "Kiloohm".
+QString UnitWord(const QString& unitTemplate) {
+    return unitTemplate.arg(QString()).trimmed();
+}
 
 } // namespace
 
@@ -51,7 +80,7 @@ QString Wording::Number(const Decimal& value, int unit) {
         for (qsizetype at = point - kGroup; at > 0; at -= kGroup)
             text.insert(at, kThinSpace);
     }
-    return text;
+    return WithDecimalSign(text);
 }
 
 QString Wording::Number(long long whole) {
@@ -59,13 +88,43 @@ QString Wording::Number(long long whole) {
 }
 
 QString Wording::InUnit(const QString& number, int unit) {
-    static constexpr std::array<const char*, kUnitCount> kTemplates{
-        QT_TR_NOOP("%1 ohm"),
-        QT_TR_NOOP("%1 Kilohm"),
-        QT_TR_NOOP("%1 Megohm"),
-        QT_TR_NOOP("%1 Gigohm"),
-    };
-    return tr(kTemplates[unit]).arg(number);
+    return tr(kUnitTemplates[unit]).arg(number);
+}
+
+QString Wording::ResultLine(const std::string& line) {
+    const QString text = ToQString(line);
+    for (int unit = 0; unit < kUnitCount; ++unit) {
+        const QString word = ' ' + UnitWord(kUnitTemplates[unit]);
+        const qsizetype at = text.indexOf(word);
+        if (at >= 0)
+            return tr(kResultUnitTemplates[unit].source, kResultUnitTemplates[unit].comment)
+                       .arg(WithDecimalSign(text.left(at))) +
+                   WithDecimalSign(text.mid(at + word.size()));
+    }
+    return WithDecimalSign(text);
+}
+
+std::string Wording::Typed(const QString& text) {
+    QString typed = text;
+    for (const char* unitTemplate : kUnitTemplates) {
+        QString word = UnitWord(tr(unitTemplate));
+        const QString own = UnitWord(unitTemplate);
+        if (word.compare(own, Qt::CaseInsensitive) == 0)
+            continue;
+        // The singular as well, where the language writes the plural.
+        if (word.endsWith('s'))
+            word.chop(1);
+        static const QString kWholeWord = QStringLiteral("\\b%1s?\\b");
+        typed.replace(QRegularExpression(kWholeWord.arg(QRegularExpression::escape(word)),
+                                         QRegularExpression::CaseInsensitiveOption |
+                                             QRegularExpression::UseUnicodePropertiesOption),
+                      own);
+    }
+    return typed.toStdString();
+}
+
+QString Wording::WithDecimalSign(QString number) {
+    return number.replace('.', tr(".", "the decimal sign"));
 }
 
 QString Wording::Value(const Decimal& value) {
@@ -673,7 +732,8 @@ QString Wording::ChoiceFeedback(const zevodave::Question& question, const Verdic
 }
 
 QString Wording::Score(int right, int answered) {
-    return tr("%1 of %2 right").arg(Number(right), Number(answered));
+    return tr("%n of %1 right", "the right answers of all answered", right)
+        .arg(Number(answered));
 }
 
 QString Wording::Slips(const PracticeRecord& record) {

@@ -41,6 +41,15 @@ class Wording {
     static QString InUnit(const QString& number, int unit);
     // A value in its own unit: "4.7 Kilohm", "0.47 ohm".
     static QString Value(const Decimal& value);
+    // The main window's result line ("4.7 Kilohm +/- 5%") with the
+    // language's decimal sign and unit.
+    static QString ResultLine(const std::string& line);
+    // A typed value as the engine reads it: the language's unit words
+    // ("4,7 Kiloohm") read as the engine's ("4,7 Kilohm"); the engine reads
+    // a decimal comma itself.
+    static std::string Typed(const QString& text);
+    // "4.7" with the language's decimal sign: "4,7" in German.
+    static QString WithDecimalSign(QString number);
 
     // The working of a part of any bands as far as the chosen bands take it,
     // one line each, the value with the figures the bands give:

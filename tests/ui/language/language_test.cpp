@@ -1,0 +1,160 @@
+// SPDX-FileCopyrightText: 2026 The Zevodave developers
+// SPDX-License-Identifier: MIT
+
+// The program in the desktop's language, chosen as at start-up: a value
+// typed the language's way and read back in its words and numbers; every
+// window open at once, each text whole in its control, each access key
+// apart in its window and menu.
+
+#include "frmresistor.h"
+#include "language.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QTest>
+
+#include <map>
+
+using namespace zevodave;
+
+namespace {
+
+// The menu bar, a value as the language types it, and what it gives: the
+// main window's result line and the Resistor window's working.
+struct Journey {
+    const char* menus;
+    const char* typed;
+    const char* seen;
+};
+// clang-format off
+const std::map<QLocale::Language, Journey> kJourneys{
+    {QLocale::English, {"&File &Learn &Help", "4.7 Kilohm 5%", "4.7 Kilohm +/- 5% / Yellow 4, Violet 7 give 47 / Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm / Gold: +/- 5%, so from 4.465 to 4.935 Kilohm"}},
+    {QLocale::German, {"&Datei &Lernen &Hilfe", "4,7 kiloohm 5%", "4,7 Kiloohm +/- 5% / Gelb 4, Violett 7 ergeben 47 / Rot multipliziert mit 100: 47 x 100 = 4700 Ohm = 4,7 Kiloohm / Gold: +/- 5%, also von 4,465 bis 4,935 Kiloohm"}},
+    {QLocale::French, {"&Fichier &Cours &Aide", "4,7 kilohms 5%", "4,7 kilohm +/- 5% / Jaune 4, Violet 7 donnent 47 / Rouge multiplie par 100\u00A0: 47 x 100 = 4700 ohm = 4,7 kilohm / Or\u00A0: +/- 5%, donc de 4,465 \u00E0 4,935 kilohm"}},
+    {QLocale::Spanish, {"&Archivo Au&la Ay&uda", "4,7 kiloohmio 5%", "4,7 kΩ +/- 5% / Amarillo 4, Violeta 7 dan 47 / Rojo multiplica por 100: 47 x 100 = 4700 ohmios = 4,7 kiloohmios / Dorado: +/- 5%, as\u00ED que de 4,465 a 4,935 kiloohmios"}},
+};
+// clang-format on
+
+// What a line edit keeps clear either side of its text, within its frame.
+constexpr int kLineEditMargin = 2;
+
+// Whether a control shows the whole of its text.
+bool Whole(const QWidget* control) {
+    const QFontMetrics metrics = control->fontMetrics();
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->minimumSizeHint().width() <= label->width() &&
+               (label->wordWrap() ? label->heightForWidth(label->width())
+                                  : label->sizeHint().height()) <= label->height();
+    // A push button's text stands within its margins; its size hint asks
+    // for more room than the text needs.
+    if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return metrics.size(Qt::TextShowMnemonic, button->text()).width() <=
+               button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+                   .width();
+    }
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->sizeHint().width() <= button->width();
+    if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
+        const QMargins margins = field->textMargins();
+        const int frame =
+            field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
+        return metrics.horizontalAdvance(field->text()) <=
+               field->width() - margins.left() - margins.right() - 2 * (frame + kLineEditMargin);
+    }
+    // Every entry in the text area, an editable list's line edit or the
+    // closed list's own.
+    if (const auto* list = qobject_cast<const QComboBox*>(control)) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        const QWidget* area = list->isEditable() ? list->lineEdit() : static_cast<const QWidget*>(list);
+        const int room = list->isEditable() ? area->width() - 2 * kLineEditMargin
+                                            : list->style()
+                                                  ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                                   QStyle::SC_ComboBoxEditField,
+                                                                   list)
+                                                  .width();
+        for (int item = 0; item < list->count(); ++item)
+            if (area->fontMetrics().horizontalAdvance(list->itemText(item)) > room)
+                return false;
+    }
+    return true;
+}
+
+// Adds a control's access key to those seen; false if it was seen already.
+bool NewKey(QList<QKeySequence>& seen, const QString& text) {
+    const QKeySequence key = QKeySequence::mnemonic(text);
+    if (!key.isEmpty() && seen.contains(key))
+        return false;
+    seen << key;
+    return true;
+}
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void initTestCase() { InstallTranslations(*qApp, QLocale::system()); }
+
+    void everyWindow() {
+        // English where the language has no translation.
+        const auto language = kJourneys.find(QLocale::system().language());
+        const Journey& journey =
+            (language == kJourneys.end() ? kJourneys.find(QLocale::English) : language)->second;
+        frmResistor main;
+        main.show();
+        for (const char* item :
+             {"mnuHelpHelp", "mnuHelpAbout", "mnuLearnSmd", "mnuLearnPractice", "mnuLearnResistor"})
+            main.findChild<QAction*>(item)->trigger();
+        QWidget* learn = nullptr;
+        QTRY_VERIFY((learn = main.findChild<QWidget*>("frmLearnResistor")) &&
+                    learn->isActiveWindow());
+        QTest::keyClicks(learn->findChild<QWidget*>("txtValue"), QString(journey.typed) + '\r');
+        QStringList menus;
+        for (QAction* menu : main.menuBar()->actions())
+            menus << menu->text();
+        QCOMPARE(menus.join(' '), journey.menus);
+        QCOMPARE(main.findChild<QLineEdit*>("txtValues")->text() + " / " +
+                     learn->findChild<QLabel*>("lblWorking")->text().replace('\n', " / "),
+                 journey.seen);
+
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (!window->isVisible())
+                continue;
+            QList<QKeySequence> keys;
+            for (QWidget* control : window->findChildren<QWidget*>()) {
+                if (control->window() != window || !control->isVisibleTo(window))
+                    continue;
+                const QString name = window->objectName() + "." + control->objectName();
+                QVERIFY2(Whole(control), qPrintable(name));
+                QVERIFY2(NewKey(keys, control->property("text").toString()), qPrintable(name));
+            }
+        }
+        // Every menu title shown on the bar, and each menu's keys apart.
+        QList<QKeySequence> titles;
+        for (QAction* title : main.menuBar()->actions()) {
+            const QRect place = main.menuBar()->actionGeometry(title);
+            QVERIFY2(!place.isEmpty() && place.right() < main.menuBar()->width() &&
+                         NewKey(titles, title->text()),
+                     qPrintable(title->text()));
+            QList<QKeySequence> items;
+            for (QAction* item : title->menu()->actions())
+                QVERIFY2(NewKey(items, item->text()), qPrintable(item->text()));
+        }
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
