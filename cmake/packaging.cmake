@@ -28,7 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # opens at run time, comes with libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The program runs natively on Wayland with Qt's Wayland plugin; without it,
-# Wayland desktops run it through XWayland.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-wayland)
+# Wayland desktops run it through XWayland. Qt's own translations word its
+# standard texts (context menus, buttons) in the desktop's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, qt6-translations-l10n")
 
 include(CPack)

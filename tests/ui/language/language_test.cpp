@@ -13,14 +13,19 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSet>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <map>
 
@@ -107,6 +112,43 @@ class LanguageTest : public QObject {
 
   private slots:
     void initTestCase() { InstallTranslations(*qApp, QLocale::system()); }
+
+    // Every text translated in every language, each translation keeping
+    // every placeholder of its source (%1, %n...), each plural form too.
+    void translationsComplete() {
+        const QDir folder(ZEVODAVE_TRANSLATIONS_DIR);
+        const QStringList files = folder.entryList({"*.ts"});
+        QVERIFY(files.size() >= 3);
+        static const QRegularExpression kPlaceholder("%[0-9n]");
+        for (const QString& name : files) {
+            QFile file(folder.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader ts(&file);
+            QSet<QString> placeholders;
+            bool plural = false;
+            while (!ts.atEnd()) {
+                if (ts.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                if (ts.name() == u"message")
+                    plural = ts.attributes().value("numerus") == u"yes";
+                if (ts.name() == u"translation")
+                    QVERIFY2(ts.attributes().value("type").isEmpty(), qPrintable(name));
+                if (ts.name() != u"source" && ts.name() != u"numerusform" &&
+                    (ts.name() != u"translation" || plural))
+                    continue;
+                // A carriage return is written as a <byte> element.
+                const QString text = ts.readElementText(QXmlStreamReader::SkipChildElements);
+                QSet<QString> found;
+                for (const auto& match : kPlaceholder.globalMatch(text))
+                    found << match.captured();
+                if (ts.name() == u"source")
+                    placeholders = found;
+                else
+                    QVERIFY2(found.contains(placeholders), qPrintable(name + ": " + text));
+            }
+            QVERIFY2(!ts.hasError(), qPrintable(ts.errorString()));
+        }
+    }
 
     void everyWindow() {
         // English where the language has no translation.
