@@ -29,16 +29,17 @@ void NarrowToFit(QComboBox* list) {
     QStyleOptionComboBox option;
     option.initFrom(list);
     option.editable = list->isEditable();
-    const int room = list->style()
-                         ->subControlRect(QStyle::CC_ComboBox, &option,
-                                          QStyle::SC_ComboBoxEditField, list)
-                         .width() -
-                     2 * kLineEditMargin;
+    const int room =
+        list->style()
+            ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+            .width() -
+        2 * kLineEditMargin;
     QFont narrow = list->font();
     const auto widest = [&list, &narrow] {
         int widest = 0;
         for (int entry = 0; entry < list->count(); ++entry)
-            widest = std::max(widest, QFontMetrics(narrow).horizontalAdvance(list->itemText(entry)));
+            widest =
+                std::max(widest, QFontMetrics(narrow).horizontalAdvance(list->itemText(entry)));
         return widest;
     };
     // Glyphs keep whole pixels, so the width narrows by steps.

@@ -732,8 +732,7 @@ QString Wording::ChoiceFeedback(const zevodave::Question& question, const Verdic
 }
 
 QString Wording::Score(int right, int answered) {
-    return tr("%n of %1 right", "the right answers of all answered", right)
-        .arg(Number(answered));
+    return tr("%n of %1 right", "the right answers of all answered", right).arg(Number(answered));
 }
 
 QString Wording::Slips(const PracticeRecord& record) {

@@ -62,7 +62,8 @@ bool Whole(const QWidget* control) {
         QStyleOptionButton option;
         option.initFrom(button);
         return metrics.size(Qt::TextShowMnemonic, button->text()).width() <=
-               button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button)
+               button->style()
+                   ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
                    .width();
     }
     if (const auto* button = qobject_cast<const QAbstractButton*>(control))
@@ -79,15 +80,16 @@ bool Whole(const QWidget* control) {
     if (const auto* list = qobject_cast<const QComboBox*>(control)) {
         QStyleOptionComboBox option;
         option.initFrom(list);
-        const QWidget* area = list->isEditable() ? list->lineEdit() : static_cast<const QWidget*>(list);
-        const int room = list->isEditable() ? area->width() - 2 * kLineEditMargin
-                                            : list->style()
-                                                  ->subControlRect(QStyle::CC_ComboBox, &option,
-                                                                   QStyle::SC_ComboBoxEditField,
-                                                                   list)
-                                                  .width();
+        const QWidget* area =
+            list->isEditable() ? list->lineEdit() : static_cast<const QWidget*>(list);
+        const int room = list->isEditable()
+                             ? area->width() - 2 * kLineEditMargin
+                             : list->style()
+                                   ->subControlRect(QStyle::CC_ComboBox, &option,
+                                                    QStyle::SC_ComboBoxEditField, list)
+                                   .width();
         for (int item = 0; item < list->count(); ++item)
-            if (qDebug() << list->itemText(item) << area->fontMetrics().horizontalAdvance(list->itemText(item)) << room << list->width(), area->fontMetrics().horizontalAdvance(list->itemText(item)) > room)
+            if (area->fontMetrics().horizontalAdvance(list->itemText(item)) > room)
                 return false;
     }
     if (const auto* bar = qobject_cast<const QMenuBar*>(control))
@@ -181,11 +183,11 @@ class LanguageTest : public QObject {
             if (more) {
                 learn->findChild<QComboBox*>("cboBands")->setCurrentIndex(2);
                 const QWidgetList windows = QApplication::topLevelWidgets();
-                QWidget* practice = *std::ranges::find(windows, "frmPractice", &QObject::objectName);
+                QWidget* practice =
+                    *std::ranges::find(windows, "frmPractice", &QObject::objectName);
                 practice->findChild<QAbstractButton*>("optChoose")->click();
                 practice->findChild<QComboBox*>("cboBands")->setCurrentIndex(1);
                 QApplication::processEvents(); // the layouts follow
-                qDebug() << learn->findChild<QComboBox*>("cboSeries")->sizeHint() << learn->findChild<QComboBox*>("cboSeries")->minimumSizeHint() << learn->findChild<QWidget*>("cmdNext")->geometry() << learn->findChild<QWidget*>("cmdPrevious")->geometry() << learn->size();
             }
             for (QWidget* window : QApplication::topLevelWidgets()) {
                 if (!window->isVisible() && !qobject_cast<QMenu*>(window))
