@@ -243,12 +243,12 @@
     <message>
         <location line="+11"/>
         <source>No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%.</source>
-        <translation>Kein Wert gefunden: Geben Sie eine Zahl mit optionaler Einheit und Toleranz ein, etwa 4k7, 4.7 Kilohm oder 4700 5%.</translation>
+        <translation>Kein Wert gefunden: Geben Sie eine Zahl mit optionaler Einheit und Toleranz ein, etwa 4k7, 4,7 Kiloohm oder 4700 5%.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unit not understood: &quot;%1&quot;. Write ohm, k, M or G after the number, as in 4.7 kOhm or 4k7.</source>
-        <translation>Einheit nicht verstanden: „%1“. Schreiben Sie ohm, k, M oder G hinter die Zahl, etwa 4.7 kOhm oder 4k7.</translation>
+        <translation>Einheit nicht verstanden: „%1“. Schreiben Sie ohm, k, M oder G hinter die Zahl, etwa 4,7 kOhm oder 4k7.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -794,7 +794,7 @@ Für Ring 4 als Toleranz 1, 2, 5, 10 oder 20 eingeben.<byte value="xd"/>
 Das untere Feld zeigt den berechneten Widerstandswert.<byte value="xd"/>
 Alle Werte lassen sich jederzeit ändern und neu berechnen.<byte value="xd"/>
 <byte value="xd"/>
-Kleinster möglicher Wert = .01 Ohm +-20%<byte value="xd"/>
+Kleinster möglicher Wert = 0,01 Ohm +-20%<byte value="xd"/>
 Größter möglicher Wert = 99 Gigaohm +-20%<byte value="xd"/>
 <byte value="xd"/>
 Es gibt weitere Toleranzwerte für Ring 4, die ich nicht<byte value="xd"/>

@@ -243,12 +243,12 @@
     <message>
         <location line="+11"/>
         <source>No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%.</source>
-        <translation>No se encontró ningún valor: escriba un número con unidad y tolerancia opcionales, como 4k7, 4.7 Kilohm o 4700 5%.</translation>
+        <translation>No se encontró ningún valor: escriba un número con unidad y tolerancia opcionales, como 4k7, 4,7 kiloohmios o 4700 5%.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unit not understood: &quot;%1&quot;. Write ohm, k, M or G after the number, as in 4.7 kOhm or 4k7.</source>
-        <translation>Unidad no reconocida: &quot;%1&quot;. Escriba ohm, k, M o G tras el número, como en 4.7 kOhm o 4k7.</translation>
+        <translation>Unidad no reconocida: &quot;%1&quot;. Escriba ohm, k, M o G tras el número, como en 4,7 kOhm o 4k7.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -794,7 +794,7 @@ En la cuarta banda escriba la tolerancia: 1, 2, 5, 10 o 20.<byte value="xd"/>
 El campo inferior mostrará la resistencia calculada.<byte value="xd"/>
 Puede cambiar los valores cuando quiera para recalcular.<byte value="xd"/>
 <byte value="xd"/>
-Valor mínimo de resistencia = .01 ohmios +-20%<byte value="xd"/>
+Valor mínimo de resistencia = 0,01 ohmios +-20%<byte value="xd"/>
 Valor máximo de resistencia = 99 gigaohmios +-20%<byte value="xd"/>
 <byte value="xd"/>
 Hay otros valores de tolerancia para la banda 4 que no<byte value="xd"/>

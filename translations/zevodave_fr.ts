@@ -243,12 +243,12 @@
     <message>
         <location line="+11"/>
         <source>No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%.</source>
-        <translation>Aucune valeur trouvée&#xa0;: tapez un nombre, avec unité et tolérance facultatives, comme 4k7, 4.7 Kilohm ou 4700 5%.</translation>
+        <translation>Aucune valeur trouvée&#xa0;: tapez un nombre, avec unité et tolérance facultatives, comme 4k7, 4,7 kilohm ou 4700 5%.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unit not understood: &quot;%1&quot;. Write ohm, k, M or G after the number, as in 4.7 kOhm or 4k7.</source>
-        <translation>Unité non comprise&#xa0;: «&#xa0;%1&#xa0;». Écrivez ohm, k, M ou G après le nombre, comme dans 4.7 kOhm ou 4k7.</translation>
+        <translation>Unité non comprise&#xa0;: «&#xa0;%1&#xa0;». Écrivez ohm, k, M ou G après le nombre, comme dans 4,7 kOhm ou 4k7.</translation>
     </message>
     <message>
         <location line="+5"/>
@@ -794,7 +794,7 @@ Pour le 4e anneau, tapez la tolérance&#xa0;: 1, 2, 5, 10 ou 20.<byte value="xd"
 Le champ du bas affiche la valeur calculée.<byte value="xd"/>
 Modifiez une valeur à tout moment pour recalculer.<byte value="xd"/>
 <byte value="xd"/>
-Plus petite valeur possible = .01 ohm +-20%<byte value="xd"/>
+Plus petite valeur possible = 0,01 ohm +-20%<byte value="xd"/>
 Plus grande valeur possible = 99 gigohm +-20%<byte value="xd"/>
 <byte value="xd"/>
 Il existe d&apos;autres tolérances d&apos;anneau 4 que je n&apos;ai<byte value="xd"/>
