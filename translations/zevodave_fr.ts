@@ -1067,7 +1067,7 @@ Vert      =  5 %</translation>
     <message>
         <location line="+16"/>
         <source>Band %1</source>
-        <translation>Anneau %1</translation>
+        <translation>Ann. %1</translation>
     </message>
     <message>
         <location line="+141"/>

@@ -179,6 +179,7 @@ void frmResistor::Form_Load() {
         // Clearing the position clears the text area too, so the starting
         // text goes in after it.
         list->setEditText(tr("Band %1").arg(band + 1));
+        NarrowToFit(list);
     }
 }
 

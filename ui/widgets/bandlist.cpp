@@ -22,9 +22,18 @@ namespace {
 constexpr int kLineEditMargin = 2;
 constexpr int kFullWidth = 100; // per cent of the font's own width
 
-// A language's colour names may be wider than a narrow list such as the
-// main window's: its text area then takes a font narrowed just enough for
-// the widest entry, the list keeping its size.
+} // namespace
+
+void FillBandList(QComboBox* list, int band) {
+    for (std::size_t position = 0; position < EntryTexts(band).size(); ++position)
+        list->addItem(Wording::EntryName(band, static_cast<int>(position)));
+}
+
+void FillPartList(QComboBox* list, int bandCount, int band) {
+    for (const int colour : RoleColours(bandCount, RoleOf(bandCount, band)))
+        list->addItem(Wording::ColourName(colour), colour);
+}
+
 void NarrowToFit(QComboBox* list) {
     QStyleOptionComboBox option;
     option.initFrom(list);
@@ -40,26 +49,13 @@ void NarrowToFit(QComboBox* list) {
         for (int entry = 0; entry < list->count(); ++entry)
             widest =
                 std::max(widest, QFontMetrics(narrow).horizontalAdvance(list->itemText(entry)));
-        return widest;
+        return std::max(widest, QFontMetrics(narrow).horizontalAdvance(list->currentText()));
     };
     // Glyphs keep whole pixels, so the width narrows by steps.
     for (int stretch = kFullWidth; widest() > room && stretch > QFont::UltraCondensed; --stretch)
         narrow.setStretch(stretch - 1);
     if (narrow.stretch() != QFont::AnyStretch)
         (list->isEditable() ? static_cast<QWidget*>(list->lineEdit()) : list)->setFont(narrow);
-}
-
-} // namespace
-
-void FillBandList(QComboBox* list, int band) {
-    for (std::size_t position = 0; position < EntryTexts(band).size(); ++position)
-        list->addItem(Wording::EntryName(band, static_cast<int>(position)));
-    NarrowToFit(list);
-}
-
-void FillPartList(QComboBox* list, int bandCount, int band) {
-    for (const int colour : RoleColours(bandCount, RoleOf(bandCount, band)))
-        list->addItem(Wording::ColourName(colour), colour);
 }
 
 namespace {

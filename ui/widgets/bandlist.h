@@ -14,6 +14,11 @@ void FillBandList(QComboBox* list, int band);
 // offers, by name, each with its colour as the entry's data.
 void FillPartList(QComboBox* list, int bandCount, int band);
 
+// A language's colour names, or the text a list shows, may be wider than a
+// narrow list such as the main window's: its text area then takes a font
+// narrowed just enough for the widest of them, the list keeping its size.
+void NarrowToFit(QComboBox* list);
+
 // Paints a closed list in the swatch of a band's colour, text area and
 // button alike, with text that stays readable on it.
 void PaintBandList(QComboBox* list, int band, int position);
