@@ -40,7 +40,6 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
         {"R and a point", {"4R7", "4r7", "4.7"}, "4.7 ohm"},
         {"below a tenth, Black first", {"0.05", "50m"}, ".05 ohm"},
         {"the smallest step", {"0.01", "10m"}, ".01 ohm"}, {"zero", {"0", "0.0k"}, "00 ohm"},
-        {"mega", {"10M"}, "10 Megohm"},
         {"zeros around are no figures", {"1.000", std::string(1'000'000, '0') + "1"}, "1.0 ohm"},
         {"Meg and megohm", {"2M2", "2.2 Meg", "2.2meg", "2.2MEGOHM", "2.2 M\u03A9", "2.2 MOhm", "2.2Mohm"}, "2.2 Megohm"},
         {"giga", {"1G", "1g", "1 gigohm", "1G\u03A9"}, "1.0 Gigohm"},
@@ -50,8 +49,6 @@ TEST(ReadWholeValue, ShowsTheBandsOrWhyNot) {
         // Refusals.
         {"figures the bands cannot show", {"4753", "99.5G", "4.75k", "0.475"}, "figures"},
         {"finer than 0.01 ohm", {"0.015", "15m", "0.0475"}, "fine"},
-        {"past 99 Gigohm", {"100G", "100000000000"}, "too large"},
-        {"a comma before three digits", {"1,000", "4,700k"}, "comma"},
         {"a tolerance no band shows", {"4k7 3%", "4k7 05%", "47.5%", "4k7 2.5%"}, "tolerance"},
         {"a number with a unit not understood", {"4.7 kiloohm", "47 \u00B5", "4.7 kohmz"}, "unit"},
         {"no number", {"", "5%", "four k seven", "-4k7", "4.7.1", "k", "4k7k", "4 k7", "4.7k7", "47k 10"}, "no number"}};

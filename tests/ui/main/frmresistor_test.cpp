@@ -169,8 +169,9 @@ class FrmResistorTest : public QObject {
     // each list carries its band whatever entry it shows. Then the main
     // window and the help and about windows its Help menu opens, each as a
     // screen reader names it, with its client size, fixed and centred, and
-    // each of their controls with its text and place; a label wraps its text
-    // within its width from its top left corner and shows all of it.
+    // each of their controls with its text and place; a label's text starts
+    // from its top left corner (that it shows all of it, the language test
+    // sees in every language).
     void layoutAndScreenReader() {
         const auto pixels = [](int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; };
         const auto rect = [&pixels](int l, int t, int w, int h) {
@@ -233,10 +234,7 @@ class FrmResistorTest : public QObject {
             QCOMPARE(control->property("text").toString(), text);
             QCOMPARE(control->geometry(), rect(twips[0], twips[1], twips[2], twips[3]));
             const auto* label = qobject_cast<const QLabel*>(control);
-            QVERIFY2(!label || (label->minimumSizeHint().width() <= label->width() &&
-                                label->heightForWidth(label->width()) <= label->height() &&
-                                label->alignment() == (Qt::AlignLeft | Qt::AlignTop)),
-                     name);
+            QVERIFY2(!label || label->alignment() == (Qt::AlignLeft | Qt::AlignTop), name);
         }
         // The about window's title stands out: bold and larger than the rest.
         const QFont title = shown->findChild<QWidget*>("lblTitle")->font();

@@ -58,7 +58,6 @@ class WidgetsTest : public QObject {
         QTest::addColumn<QString>("expected");
         const char* rows[][4] = {
             // clang-format off
-            {"the first band alone", "working", "4 -1 -1 -1", "Yellow 4 | Bands: Yellow, not chosen, not chosen, not chosen"},
             {"White, in Gigohm; Grey and Silver", "working", "8 9 9 11", "Grey 8, White 9 give 89 / White multiplies by 1\u2009000\u2009000\u2009000: 89 x 1\u2009000\u2009000\u2009000 = 89\u2009000\u2009000\u2009000 ohm = 89 Gigohm / Silver: +/- 10%, so from 80.1 to 97.9 Gigohm | Bands: Grey, White, White, Silver"},
             {"six bands: three figures, Pink, a coefficient", "working", "1 2 5 12 3 2", "Brown 1, Red 2, Green 5 give 125 / Pink multiplies by 0.001, that is divides by 1000: 125 x 0.001 = 0.125 ohm / Orange: +/- 0.05%, so from 0.1249375 to 0.1250625 ohm / Red: 50 ppm/K, so at most 0.00000625 ohm more or less for each degree warmer or cooler | Bands: Brown, Red, Green, Pink, Orange, Red"},
             {"five bands: two figures so far", "working", "4 7 -1 -1 -1", "Yellow 4, Violet 7 | Bands: Yellow, Violet, not chosen, not chosen, not chosen"},
@@ -88,10 +87,7 @@ class WidgetsTest : public QObject {
             {"markings: below 10 ohm", "markings", "4R7", "4.7 ohm is marked 4R7 (R notation) or 4R70 (R notation); it has no EIA-96 code, not being an E96 value."},
             {"markings: four figures", "markings", "4.753k", "No marking shows 4.753 Kilohm: three digits cannot show it; four digits cannot show it; it has no EIA-96 code, not being an E96 value."},
             {"markings: past three digits and EIA-96", "markings", "100G", "100 Gigohm is marked 1009 (four digits); three digits cannot show it; EIA-96 cannot show it."},
-            {"one series", "standard", "1.1M", "1.1 Megohm is in E24"},
-            {"the neighbours in each series, the unit once", "standard", "990", "990 ohm is not a standard value: nearest in E6 680 and 1000, in E12 820 and 1000, in E24 910 and 1000 ohm"},
             {"zero", "standard", "0", "0 ohm is not a standard value"},
-            {"four figures", "refusal", "4753", "4.753 Kilohm needs 4 significant figures. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
             {"three figures", "refusal", "4.75k", "4.75 Kilohm needs three significant figures: a five-band resistor. Nearest four-band E24 values: 4.7 and 5.1 Kilohm."},
             {"three figures past the largest E24 value", "refusal", "99.5G", "99.5 Gigohm needs three significant figures: a five-band resistor. Nearest four-band E24 value: 91 Gigohm."},
             {"four figures past the largest E24 value", "refusal", "99.55G", "99.55 Gigohm needs 4 significant figures. Nearest four-band E24 value: 91 Gigohm."},
@@ -100,7 +96,6 @@ class WidgetsTest : public QObject {
             {"a comma before three digits", "refusal", "1,000", "A comma followed by three digits could be a decimal sign or a thousands separator: write 1000 or 1k."},
             {"a tolerance no band shows", "refusal", "4k7 3%", "Four bands show a tolerance of 1, 2, 5, 10 or 20%."},
             {"no number", "refusal", "k", "No value found: type a number with an optional unit and tolerance, such as 4k7, 4.7 Kilohm or 4700 5%."},
-            {"typed right: the whole working", "typed", "4 7 2 10;4k7", "Right: Yellow 4, Violet 7 give 47; Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm; Gold: +/- 5%, so from 4.465 to 4.935 Kilohm."},
             {"the multiplier read as a figure, and the tolerance", "typed", "4 7 2 10;472 10%", "Not quite: you typed 472 ohm +/- 10%. The tolerance is +/- 5% (Gold), not +/- 10%. The working: Yellow 4, Violet 7 give 47; Red multiplies by 100: 47 x 100 = 4700 ohm = 4.7 Kilohm; Gold: +/- 5%, so from 4.465 to 4.935 Kilohm. Hint: band 3 is the multiplier, not a figure."},
             {"the multiplier forgotten", "typed", "6 8 3 10;68", "Not quite: you typed 68 ohm. 68 ohm would need the multiplier Black (x 1); this part has Orange (x 1000). The working: Blue 6, Grey 8 give 68; Orange multiplies by 1000: 68 x 1000 = 68\u2009000 ohm = 68 Kilohm; Gold: +/- 5%, so from 64.6 to 71.4 Kilohm. Hint: 68 ohm for 68 Kilohm: the multiplier adds 3 zeros."},
             {"m for M; no tolerance band", "typed", "1 0 5 -2;1m", "Not quite: you typed 0.001 ohm. The working: Brown 1, Black 0 give 10; Green multiplies by 100\u2009000: 10 x 100\u2009000 = 1\u2009000\u2009000 ohm = 1.0 Megohm; no tolerance band: +/- 20%, so from 0.8 to 1.2 Megohm. Hint: m is milli (0.001), M is mega (1\u2009000\u2009000)."},
