@@ -187,9 +187,7 @@ class FrmResistorTest : public QObject {
             QCOMPARE(Focus()->accessibleName(), name);
             if (!field) {
                 QCOMPARE(Focus()->geometry(), rect(120, 120 + 360 * row, 1095, 315));
-                QCOMPARE(
-                    QAccessible::queryAccessibleInterface(Focus())->text(QAccessible::Description),
-                    name);
+                QCOMPARE(Focus()->accessibleDescription(), name);
                 continue;
             }
             QCOMPARE(field->alignment(), Qt::AlignCenter);
@@ -271,11 +269,8 @@ class FrmResistorTest : public QObject {
                       "mnuFileExit &Exit / mnuLearn &Learn: mnuLearnResistor &Resistor "
                       "mnuLearnSmd &SMD code mnuLearnPractice &Practice / mnuHelp &Help: "
                       "mnuHelpAbout &About mnuHelpHelp &Help");
-        for (const auto& [menu, item] : {std::pair(Qt::Key_H, Qt::Key_A),
-                                         {Qt::Key_H, Qt::Key_H},
-                                         {Qt::Key_L, Qt::Key_P},
-                                         {Qt::Key_H, Qt::Key_A}})
-            Menu(menu, item);
+        for (const char* keys : {"HA", "HH", "LP", "HA"})
+            Menu(Qt::Key(keys[0]), Qt::Key(keys[1]));
         // With no system-information tool on the search path, System Info in
         // the about window, now in front, says so in the program's one
         // message box, which OK closes.
