@@ -121,8 +121,6 @@ TEST(DrawQuestion, AsksRealPartsItsBandsAnswer) {
         }
         EXPECT_NEAR(turned, kQuestions / 2 / 4, kQuestions / 40);
         // Four bands at three tolerances, five at five.
-        EXPECT_EQ(kinds.size(), kind == QuestionBands::Four   ? 3U
-                                : kind == QuestionBands::Five ? 5U
-                                                              : 8U);
+        EXPECT_EQ(kinds.size(), (std::array{3U, 5U, 8U})[static_cast<int>(kind)]);
     }
 }
