@@ -122,7 +122,7 @@ class LanguageTest : public QObject {
             "<source>(.*?)</source>.*?<translation>(.*?)</translation>",
             QRegularExpression::DotMatchesEverythingOption);
         static const QRegularExpression kPlaceholder("%[0-9n]"), kForms("</numerusform>\\s*");
-        const QDir folder(ZEVODAVE_TRANSLATIONS_DIR);
+        const QDir folder(QFINDTESTDATA("../../../translations"));
         QVERIFY(folder.entryList({"*.ts"}).size() >= 3);
         for (const QString& name : folder.entryList({"*.ts"})) {
             QFile file(folder.filePath(name));
