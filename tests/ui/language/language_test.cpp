@@ -52,8 +52,7 @@ bool Whole(const QWidget* control) {
     const QFontMetrics metrics = control->fontMetrics();
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return label->minimumSizeHint().width() <= label->width() &&
-               (label->wordWrap() ? label->heightForWidth(label->width())
-                                  : label->sizeHint().height()) <= label->height();
+               label->heightForWidth(label->width()) <= label->height();
     // A push button's text stands within its margins; its size hint asks
     // for more room than the text needs.
     if (const auto* button = qobject_cast<const QPushButton*>(control)) {
