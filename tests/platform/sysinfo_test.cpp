@@ -82,7 +82,6 @@ TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
         {"no normal file", {}, "C:\\Hidden", ""}, {"nothing", {}, {}, ""}};
     // clang-format on
     for (const auto& [name, path, folder, tool] : rows) {
-        SCOPED_TRACE(name);
         FakeRegistry registry;
         registry.files = {kFolderTool, kFolder + "\\\\MSINFO32.EXE"};
         if (path)
@@ -90,9 +89,9 @@ TEST(RegisteredToolTest, PathFirstThenTheFolderWithItsFile) {
         if (folder)
             registry.values[kFolderValue] = {kSz, *folder + '\0'};
         if (tool == kThrows)
-            EXPECT_THROW(RegisteredTool(registry), std::runtime_error);
+            EXPECT_THROW(RegisteredTool(registry), std::runtime_error) << name;
         else
-            EXPECT_EQ(RegisteredTool(registry), tool);
+            EXPECT_EQ(RegisteredTool(registry), tool) << name;
     }
 }
 

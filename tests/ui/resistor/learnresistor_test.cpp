@@ -80,7 +80,6 @@ class LearnResistorTest : public QObject {
         QTRY_VERIFY((learn = main->findChild<QWidget*>("frmLearnResistor")) &&
                     learn->isActiveWindow());
     }
-    void cleanup() { main.reset(); }
 
     // One journey, each row going on from where the one before left off.
     void journey() {

@@ -20,8 +20,6 @@ using namespace zevodave;
 class SmdCodeTest : public QObject {
     Q_OBJECT
 
-    static QWidget* Active() { return QApplication::activeWindow(); }
-
     // What a screen reader hears of the window: its name, then each
     // control's name and description, in the order they are laid out.
     static QString Heard(QWidget* window) {
@@ -43,7 +41,7 @@ class SmdCodeTest : public QObject {
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_S);
         QPointer<QWidget> smd;
-        QTRY_VERIFY((smd = Active()) && smd->objectName() == "frmSmdCode");
+        QTRY_VERIFY((smd = QApplication::activeWindow()) && smd->objectName() == "frmSmdCode");
         // Clear of the main window where the screen has room for both.
         const bool room = main->frameGeometry().width() + smd->frameGeometry().width() <=
                           main->screen()->availableGeometry().width();
