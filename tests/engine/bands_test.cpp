@@ -49,9 +49,10 @@ TEST(Bands, ListsHoldTheirColoursInOrderPaintedAsOnAResistor) {
 // tolerance's suffix, and the line as it grows band by band. Whole values
 // show more lines; every line read back as its value is their test too.
 TEST(ResistanceText, EveryMultiplierAndToleranceInItsExactForm) {
-    const char* lines[] = {"47 ohm",     "470 ohm",    "4.7 Kilohm", "47 Kilohm",
-                           "470 Kilohm", "4.7 Megohm", "47 Megohm",  "470 Megohm",
-                           "4.7 Gigohm", "47. Gigohm", "4.7 ohm",    ".47 ohm"};
+    // clang-format off
+    const char* lines[] = {"47 ohm", "470 ohm", "4.7 Kilohm", "47 Kilohm", "470 Kilohm",
+        "4.7 Megohm", "47 Megohm", "470 Megohm", "4.7 Gigohm", "47. Gigohm", "4.7 ohm", ".47 ohm"};
+    // clang-format on
     for (int multiplier = 0; multiplier < 12; ++multiplier)
         EXPECT_EQ(ResistanceText(4, 7, multiplier, -1), lines[multiplier]) << multiplier;
     // clang-format off

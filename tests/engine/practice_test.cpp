@@ -38,9 +38,10 @@ PartBands Colours(const std::string& codes) {
 // slip the band and the colour given.
 std::string Seen(const Verdict& verdict) {
     const char* outcomes[] = {"Right", "Wrong", "Unanswered"};
-    const char* slips[] = {
-        "",           " ThirdFigure", " TenTimes",   " NoMultiplier", " MilliMega", " OtherEnd",
-        " LookAlike", " Figure",      " Multiplier", " AllFigures",   " BlackFirst"};
+    // clang-format off
+    const char* slips[] = {"", " ThirdFigure", " TenTimes", " NoMultiplier", " MilliMega",
+        " OtherEnd", " LookAlike", " Figure", " Multiplier", " AllFigures", " BlackFirst"};
+    // clang-format on
     const bool wrong = verdict.outcome == Outcome::Wrong;
     return outcomes[static_cast<int>(verdict.outcome)] +
            std::string(wrong && !verdict.valueRight ? " value" : "") +

@@ -30,16 +30,15 @@ std::string Seen(std::string_view text) {
 }
 
 TEST(ReadMarking, ReadsEachCodeOrSaysWhyNot) {
+    // clang-format off
     const std::tuple<const char*, std::vector<std::string>, std::string> rows[] = {
         {"three digits: two figures and the zeros", {"472", " 472\t"}, "three 47 e2"},
         {"four digits", {"4701"}, "four 470 e1"},
         {"a zero-ohm link", {"0", "000", "0000"}, "zero  e0"},
-        {"R as the point", {"4R7", "4r7"}, "R 47 e-1"},
-        {"R first", {"R100"}, "R 100 e-3"},
+        {"R as the point", {"4R7", "4r7"}, "R 47 e-1"}, {"R first", {"R100"}, "R 100 e-3"},
         {"R last, and EIA-96 68 with R", {"68R"}, "R 68 e0 / EIA 499 e-2"},
         {"EIA-96 at its ends", {"01Z", "01z"}, "EIA 100 e-3"},
-        {"EIA-96 96 with F", {"96F"}, "EIA 976 e5"},
-        {"EIA-96 with H for B", {"68H"}, "EIA 499 e1"},
+        {"EIA-96 96 with F", {"96F"}, "EIA 976 e5"}, {"EIA-96 with H for B", {"68H"}, "EIA 499 e1"},
         {"EIA-96 with X and S for 0.1", {"01X", "01S"}, "EIA 100 e-1"},
         {"nothing", {"", "  "}, "empty"},
         {"too long", {"47000", std::string(100000, '4')}, "length"},
@@ -47,6 +46,7 @@ TEST(ReadMarking, ReadsEachCodeOrSaysWhyNot) {
         {"EIA-96 numbers run 01 to 96", {"00C", "97A"}, "EIA number"},
         {"no EIA-96 letter", {"01K"}, "EIA letter"},
         {"no code's order", {"47X2", "47", "RR7", "4R7R"}, "form"}};
+    // clang-format on
     for (const auto& [name, texts, seen] : rows)
         for (const std::string& text : texts)
             EXPECT_EQ(Seen(text), seen) << name << ": " << text;

@@ -92,12 +92,12 @@ TEST(ReadValueTest, ReadsOnlyWithReadRightsAndOnlyWhatTheBufferHolds) {
 
 TEST(NormalFileExistsTest, FindsOnlyNormalFilesNamedExactly) {
     const char* file = "Tool\\tool.exe";
+    // clang-format off
     const std::tuple<DWORD, const char*, bool> rows[] = {
-        {FILE_ATTRIBUTE_NORMAL, file, true},
-        {FILE_ATTRIBUTE_HIDDEN, file, false},
-        {FILE_ATTRIBUTE_SYSTEM, file, false},
-        {FILE_ATTRIBUTE_NORMAL, "Tool", false},
+        {FILE_ATTRIBUTE_NORMAL, file, true}, {FILE_ATTRIBUTE_HIDDEN, file, false},
+        {FILE_ATTRIBUTE_SYSTEM, file, false}, {FILE_ATTRIBUTE_NORMAL, "Tool", false},
         {FILE_ATTRIBUTE_NORMAL, "Tool\\*.exe", false}};
+    // clang-format on
     for (const auto& [attributes, asked, exists] : rows) {
         const std::string folder = Sandbox();
         AddHelper(folder + file, attributes);
