@@ -177,7 +177,16 @@ class FrmResistorTest : public QObject {
         const auto rect = [&pixels](int l, int t, int w, int h) {
             return QRect(pixels(l), pixels(t), pixels(w), pixels(h));
         };
-        Run("k0=4 k1=7 k2=2 k3=2 l0");
+        Run("k0=1 k1=6 k2=2 k3=2 l0");
+        // The closed list painted in its colour, text and button alike, with
+        // text readable on it: black on Brown, white on Blue.
+        QStringList painted;
+        for (const QComboBox* list : {List(0), List(1)})
+            for (const auto role :
+                 {QPalette::Base, QPalette::Button, QPalette::Text, QPalette::ButtonText})
+                painted << list->palette().color(role).name();
+        QCOMPARE(painted.join(' '),
+                 "#804000 #804000 #000000 #000000 #0000ff #0000ff #ffffff #ffffff");
         for (int stop = 0; stop <= 2 * kBandCount; ++stop, QTest::keyClick(Focus(), Qt::Key_Tab)) {
             const int row = stop % kBandCount;
             const auto* field = qobject_cast<QLineEdit*>(Focus());
@@ -237,19 +246,6 @@ class FrmResistorTest : public QObject {
         // The about window's title stands out: bold and larger than the rest.
         const QFont title = shown->findChild<QWidget*>("lblTitle")->font();
         QVERIFY(title.bold() && title.pointSizeF() > shown->font().pointSizeF());
-    }
-
-    // The closed list painted in its colour, text and button alike, with
-    // text readable on it: black on Brown, white on Blue.
-    void choiceShowsTheColour() {
-        Run("k0=1 k1=6");
-        QStringList painted;
-        for (const QComboBox* list : {List(0), List(1)})
-            for (const auto role :
-                 {QPalette::Base, QPalette::Button, QPalette::Text, QPalette::ButtonText})
-                painted << list->palette().color(role).name();
-        QCOMPARE(painted.join(' '),
-                 "#804000 #804000 #000000 #000000 #0000ff #0000ff #ffffff #ffffff");
     }
 
     // The menus as the bar shows them, Edit and Save greyed out. Each item,
