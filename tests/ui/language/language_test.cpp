@@ -63,8 +63,6 @@ bool Whole(const QWidget* control) {
                    ->subElementRect(QStyle::SE_PushButtonContents, &option, button)
                    .width();
     }
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
-        return button->sizeHint().width() <= button->width();
     if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
         const QMargins margins = field->textMargins();
         const int frame =
