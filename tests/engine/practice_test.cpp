@@ -104,9 +104,8 @@ TEST(DrawQuestion, AsksRealPartsItsBandsAnswer) {
             const auto count = static_cast<int>(question.bands.size());
             const Decimal value = Normalized(*PartValue(question.bands));
             const int tolerance = ToleranceOf(question.bands[FigureCount(count) + 1]);
-            const std::string typed = NumberText(value, 0) + " " +
-                                      NumberText(Normalized({std::to_string(tolerance), -2}), 0) +
-                                      "%";
+            const Decimal percent = Normalized({std::to_string(tolerance), -2});
+            const std::string typed = NumberText(value, 0) + " " + NumberText(percent, 0) + "%";
             SCOPED_TRACE(typed);
             EXPECT_TRUE(std::ranges::any_of(seriesOf.at(tolerance), [&](const char* name) {
                 return InSeries(SeriesIndex(name), value);
