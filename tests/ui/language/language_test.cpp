@@ -97,11 +97,8 @@ bool Whole(const QWidget* control) {
 
 // Adds a control's access key to those seen; false if it was seen already.
 bool NewKey(QList<QKeySequence>& seen, const QString& text) {
-    const QKeySequence key = QKeySequence::mnemonic(text);
-    if (!key.isEmpty() && seen.contains(key))
-        return false;
-    seen << key;
-    return true;
+    seen << QKeySequence::mnemonic(text);
+    return seen.back().isEmpty() || seen.count(seen.back()) == 1;
 }
 
 } // namespace
