@@ -64,11 +64,10 @@ bool Whole(const QWidget* control) {
                    .width();
     }
     if (const auto* field = qobject_cast<const QLineEdit*>(control)) {
-        const QMargins margins = field->textMargins();
         const int frame =
             field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) : 0;
         return metrics.horizontalAdvance(field->text()) <=
-               field->width() - margins.left() - margins.right() - 2 * (frame + kLineEditMargin);
+               field->width() - 2 * (frame + kLineEditMargin);
     }
     // Every entry in the text area, an editable list's line edit or the
     // closed list's own.
