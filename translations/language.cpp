@@ -19,13 +19,12 @@ constexpr auto kPrefix = "_";
 
 } // namespace
 
-bool InstallTranslations(QCoreApplication& app, const QLocale& locale) {
+void InstallTranslations(QCoreApplication& app, const QLocale& locale) {
     // Each translator lives as long as the application that uses it.
     auto* own = new QTranslator(&app);
-    const bool translated = own->load(locale, kOwnName, kPrefix, kOwnFolder);
-    if (!translated) {
+    if (!own->load(locale, kOwnName, kPrefix, kOwnFolder)) {
         delete own;
-        return false;
+        return;
     }
     QCoreApplication::installTranslator(own);
     auto* qt = new QTranslator(&app);
@@ -33,7 +32,6 @@ bool InstallTranslations(QCoreApplication& app, const QLocale& locale) {
         QCoreApplication::installTranslator(qt);
     else
         delete qt;
-    return true;
 }
 
 } // namespace zevodave

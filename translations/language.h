@@ -12,8 +12,8 @@ class QCoreApplication;
 namespace zevodave {
 
 // Installs the program's translation for `locale` and Qt's own for its
-// standard texts (buttons, context menus) where Debian ships them. Returns
-// whether the program has a translation for that language.
-bool InstallTranslations(QCoreApplication& app, const QLocale& locale = QLocale::system());
+// standard texts (buttons, context menus) where Debian ships them; nothing
+// where the program has no translation for that language.
+void InstallTranslations(QCoreApplication& app, const QLocale& locale = QLocale::system());
 
 } // namespace zevodave
