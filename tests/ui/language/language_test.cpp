@@ -89,8 +89,7 @@ bool Whole(const QWidget* control) {
     }
     if (const auto* bar = qobject_cast<const QMenuBar*>(control))
         return std::ranges::all_of(bar->actions(), [bar](QAction* title) {
-            const QRect place = bar->actionGeometry(title);
-            return !place.isEmpty() && place.right() < bar->width();
+            return bar->rect().contains(bar->actionGeometry(title));
         });
     return true;
 }
