@@ -197,6 +197,8 @@ class FrmResistorTest : public QObject {
             if (!field) {
                 QCOMPARE(Focus()->geometry(), rect(120, 120 + 360 * row, 1095, 315));
                 QCOMPARE(Focus()->accessibleDescription(), name);
+                // In English every colour name fits at the window's own width of type.
+                QCOMPARE(Focus()->findChild<QLineEdit*>()->font().stretch(), int(QFont::AnyStretch));
                 continue;
             }
             QCOMPARE(field->alignment(), Qt::AlignCenter);

@@ -119,6 +119,8 @@ class LearnResistorTest : public QObject {
         };
         for (const auto& [script, expected] : rows)
             Step(script, expected);
+        // The fifth band's caption goes with its list.
+        QVERIFY(!learn->findChild<QWidget*>("lblBand4")->isVisible());
     }
 
     // Right of the main window without covering it, off the task bar, fixed,
