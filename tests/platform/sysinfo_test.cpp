@@ -106,8 +106,7 @@ TEST(StartSysInfoTest, StartsTheToolOrShowsTheMessage) {
     for (const auto& [name, tool, readable, startable, started] : rows) {
         SCOPED_TRACE(name);
         FakePlatform platform;
-        std::tie(platform.tool, platform.unreadable, platform.startable) =
-            std::tuple(tool, !readable, startable);
+        platform.tool = tool, platform.unreadable = !readable, platform.startable = startable;
         int messages = 0;
         StartSysInfo(platform, [&messages] { ++messages; });
         EXPECT_EQ(platform.started, started ? std::vector{kTool} : std::vector<std::string>{});

@@ -198,7 +198,7 @@ class FrmResistorTest : public QObject {
                 QCOMPARE(Focus()->geometry(), rect(120, 120 + 360 * row, 1095, 315));
                 QCOMPARE(Focus()->accessibleDescription(), name);
                 // In English every colour name fits at the window's own width of type.
-                QCOMPARE(Focus()->findChild<QLineEdit*>()->font().stretch(), int(QFont::AnyStretch));
+                QVERIFY(Focus()->findChild<QLineEdit*>()->font().stretch() == QFont::AnyStretch);
                 continue;
             }
             QCOMPARE(field->alignment(), Qt::AlignCenter);

@@ -166,8 +166,10 @@ class WidgetsTest : public QObject {
         for (const char* bands : {"4 7 2 10", "0 -1 11 -2", "4 9 9 1 1", "1 0 0 12 8 2"}) {
             picture.SetBands(Colours(bands));
             const QImage image = picture.grab().toImage();
-            // The row through the body's middle, 31 down, crosses every band.
+            // The row through the body's middle, 31 down, crosses every band;
+            // only the metals (marked "*") shine in a lighter stripe higher up.
             const int y = qRound(31 * image.devicePixelRatio());
+            const int sheen = qRound(20 * image.devicePixelRatio());
             QStringList runs;
             QList<int> starts, ends;
             for (int x = 0; x < image.width(); ++x) {
@@ -175,14 +177,11 @@ class WidgetsTest : public QObject {
                 if (!IsInk(colour))
                     continue;
                 if (ends.isEmpty() || ends.back() != x - 1)
-                    runs << colour.name(), starts << x, ends << x;
+                    runs << colour.name() + (image.pixelColor(x, sheen) == colour ? "" : "*"),
+                        starts << x, ends << x;
                 ends.back() = x;
             }
             seen << runs.join(' ');
-            // Only the metals shine: every other band is one ink top to bottom.
-            for (qsizetype run = 0; run < runs.size(); ++run)
-                if (runs[run] != "#c9a23a" && runs[run] != "#b8bcc2")
-                    QCOMPARE(image.pixelColor(starts[run] + 1, qRound(20 * image.devicePixelRatio())).name(), runs[run]);
             // The tolerance band, the last but for a sixth.
             const qsizetype tol = runs.size() == kSixBands ? 4 : runs.size() - 1;
             for (qsizetype gap = 1; gap < tol && runs.size() >= kFourBands; ++gap)
@@ -207,7 +206,7 @@ class WidgetsTest : public QObject {
         picture.SetBands(Colours("4 7 2 10"), true);
         if (picture.devicePixelRatio() == std::round(picture.devicePixelRatio()))
             QCOMPARE(Inks(picture.grab().toImage()), Inks(ahead.mirrored(true, false)));
-        QCOMPARE(seen.join(" / "), "#f7d117 #8a3fb8 #d2232a #c9a23a / #1e1e1e #b8bcc2 / "
+        QCOMPARE(seen.join(" / "), "#f7d117 #8a3fb8 #d2232a #c9a23a* / #1e1e1e #b8bcc2* / "
                                    "#f7d117 #f7f7f2 #f7f7f2 #7a4520 #7a4520 / "
                                    "#7a4520 #1e1e1e #1e1e1e #f2a2c0 #8e8e8e #d2232a");
     }
