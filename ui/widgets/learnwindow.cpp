@@ -29,11 +29,12 @@ QPoint BesidePosition(const QRect& anchor, const QSize& frame, const QRect& scre
     const int screenEnd = screen.x() + screen.width();
     int x = right;
     if (right + frame.width() > screenEnd) {
-        // Where neither side has room, the side with more, pushed back onto
-        // the screen; a window wider than the screen keeps its left edge.
+        // Without room on the right, the side with more: the left wherever
+        // it has room. Pushed back onto the screen; a window wider than the
+        // screen keeps its left edge.
         const bool leftHasMore = anchor.x() - screen.x() > screenEnd - right;
-        x = left >= screen.x() || leftHasMore ? std::max(left, screen.x())
-                                              : std::max(screenEnd - frame.width(), screen.x());
+        x = leftHasMore ? std::max(left, screen.x())
+                        : std::max(screenEnd - frame.width(), screen.x());
     }
     const int y =
         std::max(std::min(anchor.y(), screen.y() + screen.height() - frame.height()), screen.y());
