@@ -106,10 +106,9 @@ TEST(DrawQuestion, AsksRealPartsItsBandsAnswer) {
             const int tolerance = ToleranceOf(question.bands[FigureCount(count) + 1]);
             const Decimal percent = Normalized({std::to_string(tolerance), -2});
             const std::string typed = NumberText(value, 0) + " " + NumberText(percent, 0) + "%";
-            SCOPED_TRACE(typed);
             EXPECT_TRUE(std::ranges::any_of(seriesOf.at(tolerance), [&](const char* name) {
                 return InSeries(SeriesIndex(name), value);
-            }));
+            })) << typed;
             const double ohms = std::stod(value.digits) * std::pow(10.0, value.exponent);
             EXPECT_TRUE(count == kFourBands ? ohms >= 1 && ohms <= 1e7 : ohms >= 10 && ohms <= 1e6);
             EXPECT_TRUE(asked == 0 || value != Normalized(*PartValue(previous.bands)));
@@ -117,7 +116,7 @@ TEST(DrawQuestion, AsksRealPartsItsBandsAnswer) {
             turned += question.turned ? 1 : 0;
             kinds.emplace(question.bands.size(), tolerance);
             EXPECT_EQ(JudgeChoice(question, question.bands).outcome, Outcome::Right);
-            EXPECT_EQ(JudgeReading(question, typed).outcome, Outcome::Right);
+            EXPECT_EQ(JudgeReading(question, typed).outcome, Outcome::Right) << typed;
         }
         EXPECT_NEAR(turned, kQuestions / 2 / 4, kQuestions / 40);
         // Four bands at three tolerances, five at five.

@@ -82,9 +82,14 @@ class SmdCodeTest : public QObject {
 
         QTest::keyClick(smd, Qt::Key_Escape);
         QTRY_VERIFY(!smd);
-        // Open again, it closes with the main window.
+        // Opened again from the main window in the screen's bottom right
+        // corner: up from the bottom, wholly on the screen; it closes with
+        // the main window.
+        const QRect screen = main->screen()->availableGeometry();
+        main->move(screen.bottomRight() - main->frameGeometry().bottomRight() + main->pos());
         main->findChild<QAction*>("mnuLearnSmd")->trigger();
         QTRY_VERIFY((smd = main->findChild<QWidget*>("frmSmdCode")));
+        QVERIFY(screen.contains(smd->frameGeometry()));
         main->close();
         QTRY_VERIFY(!smd);
     }
