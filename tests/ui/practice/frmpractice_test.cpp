@@ -90,6 +90,8 @@ class FrmPracticeTest : public QObject {
                     QVERIFY(other == w || other->parentWidget() != w->parentWidget() ||
                             !other->isVisible() || !w->isVisible() ||
                             !other->geometry().intersects(w->geometry()));
+                // Each control as tall as its width needs: a label's text wrapped whole.
+                QVERIFY(!w->isVisible() || w->heightForWidth(w->width()) <= w->height());
             }
             QStringList changed = now;
             changed.removeIf([&before](const QString& line) { return before.contains(line); });
@@ -115,13 +117,12 @@ class FrmPracticeTest : public QObject {
         window = new zevodave::frmPractice(record, 2);
         window->show();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        const auto shown = [&window] {
-            return window->findChild<QLabel*>("lblScore")->text() + " / " +
-                   window->findChild<QLabel*>("lblSlips")->text();
-        };
-        QCOMPARE(shown(), "1 of 3 right / Slips so far: multiplier 1, tolerance 2.");
+        const QLabel* score = window->findChild<QLabel*>("lblScore");
+        const QLabel* slips = window->findChild<QLabel*>("lblSlips");
+        QCOMPARE(score->text() + " / " + slips->text(),
+                 "1 of 3 right / Slips so far: multiplier 1, tolerance 2.");
         QTest::keyClick(window, Qt::Key_T, Qt::AltModifier);
-        QTRY_COMPARE(shown(), "0 of 0 right / No slips so far.");
+        QTRY_COMPARE(score->text() + " / " + slips->text(), "0 of 0 right / No slips so far.");
     }
 };
 
